@@ -1,0 +1,19 @@
+#pragma once
+// Wiring of the system's controls to their procedures.
+#include <QAbstractButton>
+#include <QCheckBox>
+
+namespace forms {
+
+// A command button runs its click procedure when pressed.
+template <class Receiver, class Slot> void onClick(QAbstractButton* button, Receiver* receiver, Slot slot) {
+    QObject::connect(button, &QAbstractButton::clicked, receiver, [receiver, slot] { (receiver->*slot)(); });
+}
+
+// A check box runs its click procedure whenever its value changes, by the user
+// or by code, and not when it is set to the value it already has.
+template <class Receiver, class Slot> void onValueChange(QCheckBox* box, Receiver* receiver, Slot slot) {
+    QObject::connect(box, &QCheckBox::toggled, receiver, [receiver, slot] { (receiver->*slot)(); });
+}
+
+} // namespace forms

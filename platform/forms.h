@@ -1,0 +1,72 @@
+#pragma once
+// The window model: every window of the system is one named global instance,
+// created hidden with its design-time contents on first reference, shown
+// modeless with no owner, hidden (keeping everything typed) or unloaded
+// (destroyed with its contents). The program ends when no window is loaded.
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace forms {
+
+// What the title bar's close box does to a window.
+enum class CloseBox {
+    Hide,  // study windows: hidden, their data kept for the chain's buttons
+    Unload // start, save-as, credits and open-existing-report windows
+};
+
+class Window : public QMainWindow {
+    Q_OBJECT
+public:
+    // clientWidth/clientHeight in twips (15 to a pixel).
+    Window(const QString& name, const QString& title, int clientWidth, int clientHeight, CloseBox closeBox);
+    // The area under the menu bar on which the controls stand at twip positions.
+    QWidget* client() const { return clientArea; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* clientArea;
+    CloseBox closeBox;
+};
+
+using Factory = std::function<Window*()>;
+
+// Makes a window known to the registry under its name.
+void define(const QString& name, Factory factory);
+bool isDefined(const QString& name);
+
+// The window's instance, created hidden (with its design-time contents) if it is
+// not loaded.
+Window* get(const QString& name);
+template <class W> W* get() { return static_cast<W*>(get(QString::fromLatin1(W::formName))); }
+
+bool isLoaded(const QString& name);
+bool isVisible(const QString& name);
+// Shows the window modeless, raised and active; creates it first if needed.
+void show(const QString& name);
+void hide(const QString& name);
+// Forgets the instance at once and deletes it later, so a handler may unload its
+// own window and go on. A name that is not defined is skipped.
+void unload(const QString& name);
+
+QStringList loaded();
+QStringList visible();
+
+// Called, once the running procedure has returned, when no window is loaded any
+// more (by default the program quits).
+void setWhenNoneLoaded(std::function<void()> action);
+// Called when a close box leaves no window visible.
+void setWhenNoneVisibleAfterClose(std::function<void()> action);
+
+// Tests: unload every window, run the pending deletes, forget nothing defined.
+void unloadAllForTest();
+
+// A control of a loaded-or-created window, found by its name.
+template <class T> T* control(const QString& window, const QString& name) {
+    return get(window)->findChild<T*>(name);
+}
+
+} // namespace forms

@@ -1,0 +1,41 @@
+#include "numbers.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+
+namespace numbers {
+
+std::optional<double> parse(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?$"));
+    const QString trimmed = text.trimmed();
+    if (!form.match(trimmed).hasMatch())
+        return std::nullopt;
+    QString c = trimmed;
+    c.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = c.toDouble(&ok); // QString::toDouble is locale-independent
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString text(double value) {
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0.0)
+        return QStringLiteral("0"); // no "-0"
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString result = QString::fromLatin1(buffer);
+    result.replace(QLatin1Char('.'), QLatin1Char(','));
+    result.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return result;
+}
+
+double roundHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;
+}
+
+} // namespace numbers

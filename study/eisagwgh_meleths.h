@@ -1,0 +1,18 @@
+#pragma once
+#include <QPushButton>
+
+#include "platform/forms.h"
+
+class eisagwgh_meleths : public forms::Window {
+    Q_OBJECT
+public:
+    static constexpr const char* formName = "eisagwgh_meleths";
+    eisagwgh_meleths();
+
+    QPushButton* export_to_word;
+    QPushButton* back;
+
+public slots:
+    void export_to_word_Click();
+    void back_Click();
+};

@@ -1,0 +1,76 @@
+#include "study/intro.h"
+
+#include <QLineEdit>
+
+#include "platform/buttons.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+#include "study/logo.h"
+
+using forms::place;
+
+namespace {
+const char* const studyTypes[] = {
+    "Vorlux Tx/Rx κεραιών σταθμού βάσης βάση υπομνήματος ΕΕΑΕ",
+    "Vorlux Tx/Rx κεραιών σταθμού βάσης βάση μοντέλου Saltzburg",
+};
+}
+
+intro::intro()
+    : forms::Window(QString::fromLatin1(formName), QStringLiteral("Form1"), 18960, 11460,
+                    forms::CloseBox::Unload) {
+    // Top to bottom, centred: logo, heading, subtitle, study type, the button.
+    orvane_logo = place<QLabel>(client(), QStringLiteral("orvane_logo"), 4680, 300, 9600, 6000);
+    orvane_logo->setPixmap(study::logoPicture());
+    Label1 = place<QLabel>(client(), QStringLiteral("Label1"), 1200, 6600, 16560, 480,
+                           QStringLiteral("Vorlux — μελέτη ραδιοεκπομπών σταθμών βάσης κινητής τηλεφωνίας"));
+    QFont heading = Label1->font();
+    heading.setPointSize(14);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label2 = place<QLabel>(
+        client(), QStringLiteral("Label2"), 1200, 7200, 16560, 360,
+        QStringLiteral("Λογισμικό μετρήσεων ραδιοεκπομπών και ελέγχου τήρησης επίπεδων αναφοράς"));
+    QFont subtitle = Label2->font();
+    subtitle.setPointSize(10);
+    Label2->setFont(subtitle);
+    for (QLabel* label : {Label1, Label2})
+        label->setAlignment(Qt::AlignCenter);
+
+    function_choice_cb =
+        place<QComboBox>(client(), QStringLiteral("function_choice_cb"), 5880, 8160, 7200, 315);
+    function_choice_cb->setEditable(true);
+    function_choice_cb->setInsertPolicy(QComboBox::NoInsert);
+    enter_button = place<QPushButton>(client(), QStringLiteral("enter_button"), 7680, 8880, 3600, 495,
+                                      QStringLiteral("Εισαγωγή στο πρόγραμμα"));
+
+    setTabOrder(enter_button, function_choice_cb);
+    enter_button->setFocus();
+
+    connect(function_choice_cb, &QComboBox::activated, this, [this](int index) { choice = index; });
+    // Text typed into the edit field is no choice, even an entry's exact text.
+    connect(function_choice_cb->lineEdit(), &QLineEdit::textEdited, this, [this] { choice = -1; });
+    forms::onClick(enter_button, this, &intro::enter_button_Click);
+
+    Form_Load();
+}
+
+void intro::Form_Load() {
+    for (const char* entry : studyTypes)
+        function_choice_cb->addItem(QString::fromUtf8(entry));
+    function_choice_cb->setCurrentIndex(-1);
+    function_choice_cb->setEditText(QStringLiteral("Επιλογή μελέτης..."));
+    choice = -1;
+}
+
+void intro::enter_button_Click() {
+    if (choice == 0) {
+        forms::show(QStringLiteral("pinb1"));
+        forms::unload(QString::fromLatin1(formName));
+    } else if (choice == 1) {
+        forms::show(QStringLiteral("pinb2_saltz"));
+        forms::unload(QString::fromLatin1(formName));
+    } else {
+        messages::critical(QStringLiteral("Δεν έχει επιλεγεί μελέτη!"));
+    }
+}

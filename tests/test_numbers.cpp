@@ -1,0 +1,88 @@
+// Numbers as the windows hold them: Greek conventions, 15 digits, ties to even.
+#include <QtTest>
+
+#include "platform/numbers.h"
+
+class NumbersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void text_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("trailing zero") << 31.60 << "31,6";
+        QTest::newRow("whole") << 3.00 << "3";
+        QTest::newRow("binary noise") << 0.3 - 0.1 << "0,2";
+        QTest::newRow("small") << 0.00001 << "1E-05";
+        QTest::newRow("small, no exponent") << 0.0001 << "0,0001";
+        QTest::newRow("large") << 123456789012345678.0 << "1,23456789012346E+17";
+        QTest::newRow("fifteen digits") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("negative") << -26.6 << "-26,6";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("no grouping") << 1234.5 << "1234,5";
+    }
+    void text() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(numbers::text(value), expected);
+    }
+
+    void notFinite() {
+        QVERIFY(numbers::text(std::numeric_limits<double>::infinity()).isEmpty());
+        QVERIFY(numbers::text(std::numeric_limits<double>::quiet_NaN()).isEmpty());
+    }
+
+    void rounding_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tie to even, down") << 0.125 << 2 << "0,12";
+        QTest::newRow("tie to even, whole") << 2.5 << 0 << "2";
+        QTest::newRow("tie to even, up") << 3.5 << 0 << "4";
+        QTest::newRow("plain") << 31.6228 << 2 << "31,62";
+        QTest::newRow("four decimals") << 0.201433 << 4 << "0,2014";
+        QTest::newRow("negative") << -26.56 << 1 << "-26,6";
+    }
+    void rounding() {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QCOMPARE(numbers::text(numbers::roundHalfEven(value, decimals)), expected);
+    }
+
+    void parse_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<double>("value");
+        QTest::newRow("comma") << "2,5" << true << 2.5;
+        QTest::newRow("blanks") << " 5 " << true << 5.0;
+        QTest::newRow("minus") << "-3" << true << -3.0;
+        QTest::newRow("plus") << "+4" << true << 4.0;
+        QTest::newRow("exponent") << "1E-05" << true << 0.00001;
+        QTest::newRow("leading zero") << "017" << true << 17.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("blank only") << "   " << false << 0.0;
+        QTest::newRow("letters") << "abc" << false << 0.0;
+        QTest::newRow("two commas") << "1,2,3" << false << 0.0;
+        QTest::newRow("decimal point") << "2.5" << false << 0.0;
+        QTest::newRow("grouping") << "1.234,5" << false << 0.0;
+        QTest::newRow("infinite") << "1E999" << false << 0.0;
+        QTest::newRow("word inf") << "inf" << false << 0.0;
+    }
+    void parse() {
+        QFETCH(QString, input);
+        QFETCH(bool, isNumber);
+        QFETCH(double, value);
+        const std::optional<double> parsed = numbers::parse(input);
+        QCOMPARE(parsed.has_value(), isNumber);
+        if (isNumber)
+            QCOMPARE(*parsed, value);
+    }
+
+    void roundTrip() {
+        for (double v : {31.62, 0.2014, 8.7118, 1e-5, 1234567.891})
+            QCOMPARE(*numbers::parse(numbers::text(v)), v);
+    }
+};
+
+QTEST_GUILESS_MAIN(NumbersTest)
+#include "test_numbers.moc"
