@@ -75,8 +75,9 @@ Form2::Form2()
 
     const int tableLeft = sectorLefts[0] - 60;
     const int tableRight = sectorLefts[sectorCount - 1] + boxWidth + 60;
-    rule(Frame1, tableLeft, headerTop + boxHeight + 60, 15,
-         fieldRows[fieldCount - 1].top + boxHeight + 60 - headerTop);
+    const int tableTop = headerTop + boxHeight + 60;
+    const int tableBottom = fieldRows[fieldCount - 1].top + boxHeight + 60;
+    rule(Frame1, tableLeft, tableTop, 15, tableBottom - tableTop);
     for (const study::GridRow& row : fieldRows)
         rule(Frame1, tableLeft, row.top + boxHeight + 60, tableRight - tableLeft, 15);
 
