@@ -20,10 +20,13 @@
 namespace app {
 
 namespace {
-template <class W> void define() {
-    forms::define(QString::fromLatin1(W::formName), [] {
+// wire connects the buttons whose procedures belong to another subsystem.
+template <class W> void define(void (*wire)(W*) = nullptr) {
+    forms::define(QString::fromLatin1(W::formName), [wire] {
         W* window = new W;
         study::installMenuBar(window);
+        if (wire)
+            wire(window);
         return window;
     });
 }
@@ -35,7 +38,10 @@ void registerWindows() {
     define<pinb2>();
     define<eisagwgh_meleths>();
     define<Form1>();
-    define<Form2>();
+    define<Form2>([](Form2* window) {
+        QObject::connect(window->print_report_excel, &QPushButton::clicked, window,
+                         &report_excel::print_report_excel_Click);
+    });
     define<browse>();
     define<pinb2_saltz>();
     define<Form2_saltz>();

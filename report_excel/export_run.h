@@ -1,0 +1,31 @@
+#pragma once
+// The export of the study to the workbook template: one routine per band
+// combination, chosen by the band check boxes of the band-calculation window.
+#include <array>
+
+#include "report_excel/cell_map.h"
+
+namespace report_excel {
+
+class StudySource;
+
+struct Routine {
+    const char* name;
+    std::array<int, 3> checks; // Form1.Check1 (GSM-900), Check2 (DCS-1800), Check3 (UMTS-2100)
+    bool covers(Band band) const { return band == Band::None || checks[int(band)] == 1; }
+};
+inline constexpr int routineCount = 7;
+extern const Routine routines[routineCount];
+
+// Makes the seven tests of the band check boxes in order, each with fresh
+// reads, and runs the routine of the test that holds. Returns that routine, or
+// null when no band is ticked. Throws excel::Error (or another std::exception)
+// when the export fails; no later test is made then.
+const Routine* dispatch(StudySource& study);
+
+// One export: opens the template in a new spreadsheet, writes the 39 cells of
+// the band calculation and the 135 of the sectors, shows the filled workbook
+// to the user and quits the spreadsheet.
+void run(const Routine& routine, StudySource& study);
+
+} // namespace report_excel
