@@ -9,6 +9,7 @@
 #include "platform/excel.h"
 #include "platform/excel_sheet.h"
 #include "platform/forms.h"
+#include "platform/numbers.h"
 #include "report_excel/export_run.h"
 #include "report_excel/study_source.h"
 #include "study_test.h"
@@ -166,6 +167,13 @@ QStringList studySnapshot() {
     return state;
 }
 
+// Debian's python3, which has openpyxl, before any other on the path.
+QString python3() {
+    const QString debian =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    return debian.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : debian;
+}
+
 void pressExport() {
     forms::control<QPushButton>(QStringLiteral("Form2"), QStringLiteral("print_report_excel"))->click();
 }
@@ -298,6 +306,83 @@ private slots:
                 const int field = read.box[4].unicode() - u'a';
                 QCOMPARE(read.writesBefore, 39 + 15 * (sector - 1) + field);
             }
+    }
+
+    // The written file read back by an independent reader (openpyxl): each
+    // mapped cell holds its text as a string, everything else is the template's,
+    // and the template itself keeps every byte.
+    void roundTrip_data() {
+        QTest::addColumn<QList<int>>("bands");
+        QTest::addColumn<QList<int>>("sectors");
+        QTest::addColumn<QList<int>>("emptied");
+        using L = QList<int>;
+        QTest::newRow("GSM-900 and UMTS-2100, one ticked sector empty") << L{0, 2} << L{1, 3, 8} << L{3};
+        QTest::newRow("all bands, all sectors") << L{0, 1, 2} << L{1, 2, 3, 4, 5, 6, 7, 8, 9} << L{};
+        QTest::newRow("DCS-1800 alone, no sector") << L{1} << L{} << L{};
+    }
+    void roundTrip() {
+        QFETCH(QList<int>, bands);
+        QFETCH(QList<int>, sectors);
+        QFETCH(QList<int>, emptied);
+        testsupport::Session session;
+        testsupport::TemporaryFolder temporary;
+        fillStudy(bands, sectors, emptied);
+        const QByteArray original = fileBytes(templateFile());
+        pressExport();
+        QVERIFY(session.messages.shown.isEmpty());
+        QCOMPARE(session.desktop.opened.size(), 1);
+        QCOMPARE(fileBytes(templateFile()), original);
+
+        const auto join = [](const QList<int>& numbers, const QStringList& names = {}) {
+            QStringList parts;
+            for (int n : numbers)
+                parts << (names.isEmpty() ? QString::number(n) : names[n]);
+            return parts.join(u',');
+        };
+        QProcess check;
+        check.setProcessChannelMode(QProcess::MergedChannels);
+        check.start(python3(), {QStringLiteral(VORLUX_SOURCE_DIR "/tests/excel_workbook_check.py"),
+                                session.desktop.opened.front(), templateFile(),
+                                QStringLiteral("--bands=") + join(bands, {"gsm", "dcs", "umts"}),
+                                QStringLiteral("--sectors=") + join(sectors),
+                                QStringLiteral("--emptied=") + join(emptied)});
+        QVERIFY2(check.waitForFinished(60000), qPrintable(python3()));
+        QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0,
+                 check.readAll().constData());
+    }
+
+    // After a calculation the cells hold what the boxes show: the rounded
+    // results with their decimal comma, and "Δεν ορίζεται" in the four index
+    // cells of a one-band study.
+    void afterAOneBandCalculation() {
+        testsupport::Session session;
+        testsupport::TemporaryFolder temporary;
+        check("Form1", 2)->setChecked(true);
+        const std::pair<const char*, const char*> typed[] = {
+            {"pdcs", "20"}, {"gmldcs", "17,5"}, {"gsldcs", "3"}, {"dp1", "5"}, {"dp2", "12,5"}};
+        for (const auto& [box, text] : typed)
+            setText("Form1", QString::fromLatin1(box), QString::fromLatin1(text));
+        forms::control<QPushButton>(QStringLiteral("Form1"), QStringLiteral("calculate"))->click();
+        QVERIFY(session.messages.shown.isEmpty());
+        excel::Recorder calls;
+        pressExport();
+
+        QVERIFY(session.messages.shown.isEmpty());
+        const QStringList written = writesOf(calls).mid(0, 39);
+        QStringList shown;
+        for (const auto& [cell, box] : bandCells) {
+            const QString name = QString::fromLatin1(box);
+            const QString text = bandOf(name) == 0 || bandOf(name) == 2
+                                     ? outside
+                                     : forms::textOf(forms::control<QWidget>(QStringLiteral("Form1"), name));
+            shown << QString::fromLatin1(cell) + u'=' + text;
+        }
+        QCOMPARE(written, shown);
+        for (const char* cell : {"H154", "H155", "H157", "H158"})
+            QVERIFY2(written.contains(QString::fromLatin1(cell) + QStringLiteral("=Δεν ορίζεται")), cell);
+        QVERIFY(written.contains(QStringLiteral("H78=17,5")));
+        QVERIFY(numbers::parse(written[12].section(u'=', 1))); // H119, a computed density
+        QVERIFY(written.contains(QStringLiteral("B106=12,5")));
     }
 
     // The button on the sectorisation window runs the export; each press is a
