@@ -1,6 +1,7 @@
 #include "excel.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "desktop.h"
 #include "excel_sheet.h"

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <algorithm>
+#include <cstdlib>
 
 #include "excel_error.h"
 #include "excel_xml.h"
