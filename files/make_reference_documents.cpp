@@ -23,10 +23,12 @@ struct Document {
 };
 
 const Document documents[] = {
-    {"Nomos_3431_2006.pdf", "Νόμος 3431/2006", "«Περί Ηλεκτρονικών Επικοινωνιών και άλλες διατάξεις»",
+    {"Nomos_3431_2006.pdf", "Νόμος 3431/2006",
+     "Ν. 3431/2006 «Περί Ηλεκτρονικών Επικοινωνιών και άλλες διατάξεις»",
      "Το επίσημο κείμενο δημοσιεύεται στην Εφημερίδα της Κυβερνήσεως (ΦΕΚ Α' 13/3.2.2006)."},
-    {"KYA_53571_3839.pdf", "Κοινή Υπουργική Απόφαση (Κ.Υ.Α.) 53571/3839/2000",
-     "«Μέτρα προφύλαξης του κοινού από τη λειτουργία κεραιών εγκατεστημένων στην ξηρά»",
+    {"KYA_53571_3839.pdf", "Κοινή Υπουργική Απόφαση (Κ.Υ.Α) 53571/2000",
+     "Κ.Υ.Α. 53571/3839/2000 «Μέτρα προφύλαξης του κοινού από τη λειτουργία κεραιών εγκατεστημένων στην "
+     "ξηρά»",
      "Το επίσημο κείμενο δημοσιεύεται στην Εφημερίδα της Κυβερνήσεως (ΦΕΚ Β' 1105/6.9.2000)."},
     {"fek1666.pdf", "ΦΕΚ 1666", "", greekGazette},
     {"adeiodothsh_keraiwn.pdf", "Αδειοδότηση κεραιών", "", greekGazette},
@@ -58,9 +60,12 @@ void write(const Document& d, const QString& path) {
     pdf.setCreator(QStringLiteral("Vorlux"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(25, 25, 25, 25), QPageLayout::Millimeter);
+    pdf.setResolution(96);
     QTextDocument page;
     page.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 12));
     page.setHtml(html(d));
+    // Laid out at the page's own width, so the text fills the page between its margins.
+    page.setPageSize(QSizeF(pdf.width(), pdf.height()));
     page.print(&pdf);
 }
 } // namespace
