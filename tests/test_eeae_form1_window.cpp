@@ -222,6 +222,8 @@ private slots:
         }
         forms::show("Form1");
         QVERIFY(QTest::qWaitForWindowActive(window()));
+        if (bandsTicked)
+            testsupport::grabIfAsked(window(), "Form1_three_bands");
         control<QWidget>(order.first())->setFocus();
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (int i = 1; i < order.size(); ++i) {
