@@ -94,6 +94,20 @@ inline void enterDcs() {
 inline void enterUmts() {
     enter(umts, QStringLiteral("15"), QStringLiteral("17,5"), QStringLiteral("4"));
 }
+// The usual inputs of the bands marked true, GSM-900 to UMTS-2100.
+inline void enterUsual(const QList<bool>& bands) {
+    void (*const usual[])() = {enterGsm, enterDcs, enterUmts};
+    for (int b = 0; b < bands.size(); ++b)
+        if (bands[b])
+            usual[b]();
+}
+
+// The check boxes' hint for a band named as in "GSM-900".
+inline QString hint(const char* band) {
+    return QStringLiteral("Υπόδειξη : Εισάγετε μία έγκυρη τιμή παραμέτρου του σταθμού βάσης %1 και πιέστε "
+                          "ξανά την εντολή <<Υπολογισμοί>>")
+        .arg(QLatin1String(band));
+}
 
 inline const QStringList inputBoxes = {"pgsm",  "gmlgsm",  "gslgsm",  "pdcs", "gmldcs", "gsldcs",
                                        "pumts", "gmlumts", "gslumts", "dp1",  "dp2"};
@@ -106,6 +120,13 @@ inline QStringList resultBoxes() {
 }
 inline const QStringList lineNames = {"Line1", "Line2", "Line3", "Line4", "Line5", "Line6"};
 inline const QStringList captionNames = {"Label13", "Label18", "Label19", "Label20", "Label21", "Label22"};
+
+inline QStringList texts(const QStringList& boxes) {
+    QStringList shown;
+    for (const QString& box : boxes)
+        shown << text(box);
+    return shown;
+}
 
 inline QList<bool> linesShown() {
     QList<bool> shown;

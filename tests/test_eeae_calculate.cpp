@@ -21,18 +21,10 @@ const QStringList gsmShown = {"0,2014", "0,1277", "8,7118",  "6,9364",
 const QStringList dcsShown = {"0,1268", "0,0804", "6,9118", "5,5033", "0,0183", "0,0146", "6,1001", "5,6476"};
 const QStringList umtsShown = {"0,12", "0,1075", "6,7241", "6,3631", "0,0178", "0,0169", "6,6912", "6,1949"};
 
-QStringList texts(const QStringList& boxes) {
-    QStringList shown;
-    for (const QString& box : boxes)
-        shown << text(box);
-    return shown;
-}
 const QStringList dashes8(8, "-");
 
 void enterAll() {
-    enterGsm();
-    enterDcs();
-    enterUmts();
+    enterUsual({true, true, true});
     distances("10", "50");
 }
 } // namespace

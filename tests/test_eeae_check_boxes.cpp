@@ -8,19 +8,6 @@
 using namespace form1;
 
 namespace {
-QString hint(const char* band) {
-    return QStringLiteral("Υπόδειξη : Εισάγετε μία έγκυρη τιμή παραμέτρου του σταθμού βάσης %1 και πιέστε "
-                          "ξανά την εντολή <<Υπολογισμοί>>")
-        .arg(QLatin1String(band));
-}
-
-QStringList texts(const QStringList& boxes) {
-    QStringList shown;
-    for (const QString& box : boxes)
-        shown << text(box);
-    return shown;
-}
-
 // Inputs whose power densities at 1 m are round: GSM 5,4 and 8,5584, DCS 10,8
 // and 10,8, UMTS 6 and 11,9716.
 void calculateRoundDensities() {
