@@ -60,21 +60,17 @@ BandFigures bandFigures(Band band, const BandInputs& in, double d1, double d2) {
             safetyDistance(in.mainGain, in.power, limits.l70)};
 }
 
-bool showable(double value, int decimals) {
-    return std::isfinite(value) && std::isfinite(numbers::roundHalfEven(value, decimals));
-}
-
 bool inputsShowable(Band band, const BandInputs& in) {
     const Limits limits = limitsOf(band);
     return std::isfinite(gainFactor(in.mainGain, in.power)) &&
            std::isfinite(gainFactor(in.sideGain, in.power)) &&
-           showable(safetyDistance(in.mainGain, in.power, limits.l60), 4) &&
-           showable(safetyDistance(in.mainGain, in.power, limits.l70), 4);
+           std::isfinite(safetyDistance(in.mainGain, in.power, limits.l60)) &&
+           std::isfinite(safetyDistance(in.mainGain, in.power, limits.l70));
 }
 
 bool figuresShowable(const BandFigures& figures) {
     for (double figure : figures)
-        if (!showable(figure, 4))
+        if (!std::isfinite(figure))
             return false;
     return true;
 }

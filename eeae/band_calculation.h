@@ -52,14 +52,13 @@ BandFigures bandFigures(Band band, const BandInputs& inputs, double d1, double d
 // them, not from the unrounded doubles. NaN for a value that has no text form.
 double throughText(double value);
 
-// A figure a box can show and round to the given number of decimals.
-bool showable(double value, int decimals);
-
 // Inputs whose figures a double can hold whatever the distances: the gain
 // factors and the safety distances.
 bool inputsShowable(Band band, const BandInputs& inputs);
-// All eight figures can be shown and rounded to 4 decimals. With showable inputs
-// a figure that is not comes from a distance near zero.
+// All eight figures are finite, so every box gets a text. With showable inputs
+// a figure that is not comes from a distance near zero. The index needs no check
+// of its own: a power density whose E field is finite is far below the largest
+// double, and so are its quotients and their sum.
 bool figuresShowable(const BandFigures& figures);
 
 // The power densities of a band as its boxes hold them.
