@@ -1,0 +1,463 @@
+#include "ooxml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+namespace ooxml {
+
+namespace {
+
+constexpr const char* contentTypesNamespace = "http://schemas.openxmlformats.org/package/2006/content-types";
+constexpr const char* packageRelationshipsNamespace =
+    "http://schemas.openxmlformats.org/package/2006/relationships";
+constexpr unsigned parseOptions =
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single | pugi::parse_comments;
+
+QString quoted(const QString& text) {
+    return QStringLiteral("«%1»").arg(text);
+}
+
+QString label(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// The cause of a failed system call, as the user reads it.
+QString cause(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("δεν υπάρχει ελεύθερος χώρος στον δίσκο");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("δεν επιτρέπεται η εγγραφή στον φάκελο");
+    case EROFS:
+        return QStringLiteral("ο δίσκος είναι μόνο για ανάγνωση");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("ο φάκελος δεν υπάρχει");
+    case ENAMETOOLONG:
+        return QStringLiteral("το όνομα του αρχείου είναι πολύ μεγάλο");
+    case EISDIR:
+        return QStringLiteral("στη θέση του αρχείου υπάρχει φάκελος");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+struct ByteWriter : pugi::xml_writer {
+    QByteArray out;
+    void write(const void* data, size_t size) override {
+        out.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+};
+
+QByteArray serialise(const pugi::xml_document& doc) {
+    ByteWriter writer;
+    doc.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return writer.out;
+}
+
+// The zip's entries as raw bytes, in their stored order.
+std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const QString& name) {
+    const QString notPackage =
+        QStringLiteral("Το αρχείο %1 δεν είναι έγγραφο Office Open XML (%2).").arg(quoted(name));
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(zip.constData(), zip.size(), 0, &error);
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    if (!archive) {
+        if (source)
+            zip_source_free(source);
+        const QString detail = QString::fromUtf8(zip_error_strerror(&error));
+        zip_error_fini(&error);
+        throw Error(notPackage.arg(detail));
+    }
+    zip_error_fini(&error);
+    std::vector<std::pair<QString, QByteArray>> entries;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(archive, i, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME))
+            continue;
+        const QString entryName = QString::fromUtf8(stat.name);
+        if (entryName.endsWith(u'/'))
+            continue; // a folder entry, no part
+        QByteArray data(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
+        zip_file_t* file = zip_fopen_index(archive, i, 0);
+        const zip_int64_t read = file ? zip_fread(file, data.data(), stat.size) : -1;
+        if (file)
+            zip_fclose(file);
+        if (read != static_cast<zip_int64_t>(stat.size)) {
+            zip_discard(archive);
+            throw Error(notPackage.arg(QStringLiteral("το τμήμα %1 δεν διαβάζεται").arg(quoted(entryName))));
+        }
+        entries.emplace_back(entryName, std::move(data));
+    }
+    zip_discard(archive);
+    return entries;
+}
+
+void writeAll(int fd, const QByteArray& data) {
+    const char* at = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, at, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            throw errno;
+        }
+        at += written;
+        left -= written;
+    }
+}
+
+} // namespace
+
+Error::Error(const QString& message)
+    : std::runtime_error(message.toStdString()) {}
+
+struct Package::Part {
+    QString name;
+    QByteArray bytes;
+    mutable std::unique_ptr<pugi::xml_document> doc; // the parsed form, once asked for
+    QString owner;                                   // the package's label, for messages
+
+    pugi::xml_document& parsed() const {
+        if (!doc) {
+            auto parsedDoc = std::make_unique<pugi::xml_document>();
+            const pugi::xml_parse_result result = parsedDoc->load_buffer(
+                bytes.constData(), static_cast<size_t>(bytes.size()), parseOptions, pugi::encoding_auto);
+            if (!result)
+                throw Error(QStringLiteral("Το τμήμα %1 του αρχείου %2 δεν είναι έγκυρο XML (%3, θέση %4).")
+                                .arg(quoted(name), quoted(owner), QString::fromUtf8(result.description()))
+                                .arg(result.offset));
+            doc = std::move(parsedDoc);
+        }
+        return *doc;
+    }
+    QByteArray current() const { return doc ? serialise(*doc) : bytes; }
+};
+
+Package::Package() = default;
+Package::~Package() = default;
+Package::Package(Package&&) noexcept = default;
+Package& Package::operator=(Package&&) noexcept = default;
+
+Package Package::open(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(label(path))));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(
+            QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(label(path)), file.errorString()));
+    return fromBytes(file.readAll(), label(path));
+}
+
+Package Package::fromBytes(const QByteArray& zip, const QString& name) {
+    Package package;
+    for (auto& [entryName, data] : unzip(zip, name)) {
+        auto part = std::make_unique<Part>();
+        part->name = entryName;
+        part->bytes = std::move(data);
+        part->owner = name;
+        package.parts.push_back(std::move(part));
+    }
+    if (!package.contains(QString::fromLatin1(contentTypesPart)))
+        throw Error(QStringLiteral("Το αρχείο %1 δεν είναι έγγραφο Office Open XML (λείπει το %2).")
+                        .arg(quoted(name), QString::fromLatin1(contentTypesPart)));
+    return package;
+}
+
+Package::Part* Package::find(const QString& name) const {
+    for (const auto& part : parts)
+        if (part->name == name)
+            return part.get();
+    return nullptr;
+}
+
+QStringList Package::partNames() const {
+    QStringList names;
+    for (const auto& part : parts)
+        names << part->name;
+    return names;
+}
+
+bool Package::contains(const QString& part) const {
+    return find(part) != nullptr;
+}
+
+QByteArray Package::bytes(const QString& name) const {
+    if (Part* part = find(name))
+        return part->current();
+    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quoted(name)));
+}
+
+void Package::setBytes(const QString& name, const QByteArray& data) {
+    Part* part = find(name);
+    if (!part) {
+        parts.push_back(std::make_unique<Part>());
+        part = parts.back().get();
+        part->name = name;
+        if (!parts.empty())
+            part->owner = parts.front()->owner;
+    }
+    part->bytes = data;
+    part->doc.reset();
+}
+
+pugi::xml_document& Package::xml(const QString& name) {
+    if (Part* part = find(name))
+        return part->parsed();
+    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quoted(name)));
+}
+
+pugi::xml_document& Package::addXml(const QString& name) {
+    setBytes(name, QByteArray());
+    Part* part = find(name);
+    part->doc = std::make_unique<pugi::xml_document>();
+    pugi::xml_node declaration = part->doc->append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    declaration.append_attribute("standalone") = "yes";
+    return *part->doc;
+}
+
+void Package::remove(const QString& name) {
+    std::erase_if(parts, [&](const std::unique_ptr<Part>& part) { return part->name == name; });
+}
+
+// Content types -------------------------------------------------------------
+
+QString Package::contentType(const QString& name) const {
+    Part* types = find(QString::fromLatin1(contentTypesPart));
+    if (!types)
+        return QString();
+    const pugi::xml_node root = types->parsed().child("Types");
+    const QByteArray partName = ('/' + name).toUtf8();
+    for (pugi::xml_node o : root.children("Override"))
+        if (QByteArray(o.attribute("PartName").value()).compare(partName, Qt::CaseInsensitive) == 0)
+            return QString::fromUtf8(o.attribute("ContentType").value());
+    const QByteArray extension = QFileInfo(name).suffix().toUtf8();
+    for (pugi::xml_node d : root.children("Default"))
+        if (QByteArray(d.attribute("Extension").value()).compare(extension, Qt::CaseInsensitive) == 0)
+            return QString::fromUtf8(d.attribute("ContentType").value());
+    return QString();
+}
+
+namespace {
+pugi::xml_node typesRoot(Package& package) {
+    const QString name = QString::fromLatin1(contentTypesPart);
+    if (!package.contains(name)) {
+        pugi::xml_document& doc = package.addXml(name);
+        doc.append_child("Types").append_attribute("xmlns") = contentTypesNamespace;
+    }
+    return package.xml(name).child("Types");
+}
+
+void setEntry(pugi::xml_node root, const char* element, const char* key, const QByteArray& value,
+              const QString& type) {
+    pugi::xml_node entry;
+    for (pugi::xml_node e : root.children(element))
+        if (QByteArray(e.attribute(key).value()).compare(value, Qt::CaseInsensitive) == 0)
+            entry = e;
+    if (!entry) {
+        // Defaults come before overrides, as Office writes them.
+        pugi::xml_node firstOverride = root.child("Override");
+        entry = (std::strcmp(element, "Default") == 0 && firstOverride)
+                    ? root.insert_child_before(element, firstOverride)
+                    : root.append_child(element);
+        entry.append_attribute(key) = value.constData();
+        entry.append_attribute("ContentType");
+    }
+    entry.attribute("ContentType").set_value(type.toUtf8().constData());
+}
+} // namespace
+
+void Package::setContentType(const QString& name, const QString& type) {
+    setEntry(typesRoot(*this), "Override", "PartName", ('/' + name).toUtf8(), type);
+}
+
+void Package::setDefaultContentType(const QString& extension, const QString& type) {
+    setEntry(typesRoot(*this), "Default", "Extension", extension.toUtf8(), type);
+}
+
+// Relationships -------------------------------------------------------------
+
+QString Package::relationshipsPartOf(const QString& source) {
+    const int slash = source.lastIndexOf(u'/');
+    return source.left(slash + 1) + QStringLiteral("_rels/") + source.mid(slash + 1) +
+           QStringLiteral(".rels");
+}
+
+QString Package::resolve(const QString& source, const QString& target) {
+    if (target.startsWith(u'/'))
+        return target.mid(1);
+    const QString folder = source.left(source.lastIndexOf(u'/') + 1);
+    QString cleaned = QDir::cleanPath(QStringLiteral("/") + folder + target);
+    return cleaned.mid(1);
+}
+
+QList<Relationship> Package::relationships(const QString& source) const {
+    QList<Relationship> result;
+    Part* rels = find(relationshipsPartOf(source));
+    if (!rels)
+        return result;
+    for (pugi::xml_node r : rels->parsed().child("Relationships").children("Relationship"))
+        result.append({QString::fromUtf8(r.attribute("Id").value()),
+                       QString::fromUtf8(r.attribute("Type").value()),
+                       QString::fromUtf8(r.attribute("Target").value()),
+                       QByteArray(r.attribute("TargetMode").value()) == "External"});
+    return result;
+}
+
+QString Package::addRelationship(const QString& source, const QString& type, const QString& target,
+                                 bool external) {
+    const QString relsName = relationshipsPartOf(source);
+    if (!contains(relsName)) {
+        addXml(relsName).append_child("Relationships").append_attribute("xmlns") =
+            packageRelationshipsNamespace;
+        setDefaultContentType(QStringLiteral("rels"),
+                              QStringLiteral("application/vnd.openxmlformats-package.relationships+xml"));
+    }
+    pugi::xml_node root = xml(relsName).child("Relationships");
+    QSet<QString> taken;
+    for (pugi::xml_node r : root.children("Relationship"))
+        taken.insert(QString::fromUtf8(r.attribute("Id").value()));
+    int n = static_cast<int>(taken.size()) + 1;
+    while (taken.contains(QStringLiteral("rId%1").arg(n)))
+        ++n;
+    const QString id = QStringLiteral("rId%1").arg(n);
+    pugi::xml_node r = root.append_child("Relationship");
+    r.append_attribute("Id") = id.toUtf8().constData();
+    r.append_attribute("Type") = type.toUtf8().constData();
+    r.append_attribute("Target") = target.toUtf8().constData();
+    if (external)
+        r.append_attribute("TargetMode") = "External";
+    return id;
+}
+
+QString Package::relatedPart(const QString& source, const QString& type) const {
+    for (const Relationship& r : relationships(source))
+        if (r.type == type && !r.external)
+            return resolve(source, r.target);
+    return QString();
+}
+
+// Writing -------------------------------------------------------------------
+
+QByteArray Package::toBytes() const {
+    // Serialised parts must outlive the archive until it is closed.
+    std::vector<QByteArray> contents;
+    contents.reserve(parts.size());
+    for (const auto& part : parts)
+        contents.push_back(part->current());
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t* archive = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &error) : nullptr;
+    auto fail = [&](const char* what) {
+        const QString detail = QString::fromUtf8(what);
+        zip_error_fini(&error);
+        throw Error(QStringLiteral("Δεν ήταν δυνατή η σύνθεση του εγγράφου (%1).").arg(detail));
+    };
+    if (!archive) {
+        if (buffer)
+            zip_source_free(buffer);
+        fail(zip_error_strerror(&error));
+    }
+    zip_source_keep(buffer);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        zip_source_t* data = zip_source_buffer(archive, contents[i].constData(), contents[i].size(), 0);
+        const QByteArray name = parts[i]->name.toUtf8();
+        if (!data || zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8) < 0) {
+            if (data)
+                zip_source_free(data);
+            const QString detail = QString::fromUtf8(zip_strerror(archive));
+            zip_discard(archive);
+            zip_source_free(buffer);
+            fail(detail.toUtf8().constData());
+        }
+    }
+    if (zip_close(archive) != 0) {
+        const QString detail = QString::fromUtf8(zip_strerror(archive));
+        zip_discard(archive);
+        zip_source_free(buffer);
+        fail(detail.toUtf8().constData());
+    }
+    zip_error_fini(&error);
+
+    QByteArray out;
+    zip_stat_t stat;
+    if (zip_source_stat(buffer, &stat) == 0 && zip_source_open(buffer) == 0) {
+        out.resize(static_cast<qsizetype>(stat.size));
+        const zip_int64_t read = zip_source_read(buffer, out.data(), stat.size);
+        zip_source_close(buffer);
+        if (read != static_cast<zip_int64_t>(stat.size))
+            out.clear();
+    }
+    zip_source_free(buffer);
+    if (out.isEmpty())
+        throw Error(QStringLiteral("Δεν ήταν δυνατή η σύνθεση του εγγράφου."));
+    return out;
+}
+
+void Package::save(const QString& path) const {
+    const QByteArray data = toBytes();
+    const QFileInfo info(path);
+    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
+    const auto failed = [&](int error) {
+        return Error(
+            QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(label(path)), cause(error)));
+    };
+    if (info.fileName().toUtf8().size() > NAME_MAX)
+        throw failed(ENAMETOOLONG);
+
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        throw failed(errno);
+    try {
+        // A replaced file keeps its permissions; a new one gets the usual ones.
+        struct stat existing;
+        mode_t mode;
+        if (::stat(target.constData(), &existing) == 0) {
+            mode = existing.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        if (::fchmod(fd, mode) != 0)
+            throw errno;
+        writeAll(fd, data);
+        if (::fsync(fd) != 0)
+            throw errno;
+        if (::close(fd) != 0) {
+            const int error = errno;
+            ::unlink(temporary.constData());
+            throw failed(error);
+        }
+    } catch (int error) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        throw failed(error);
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        throw failed(error);
+    }
+}
+
+} // namespace ooxml

@@ -1,0 +1,93 @@
+#pragma once
+// An Office Open XML package: the zip file behind a .docx-like document or an
+// .xlsx-like workbook. Parts are kept as read; a part is parsed only when asked
+// for as XML, so parts nobody touches are written back byte for byte.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <pugixml.hpp>
+#include <stdexcept>
+#include <vector>
+
+namespace ooxml {
+
+// Every failure of the package layer: the message (in Greek, naming the file and
+// the cause) is meant for the user.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message);
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+inline constexpr const char* contentTypesPart = "[Content_Types].xml";
+inline constexpr const char* relationshipsNamespace =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+inline constexpr const char* officeDocumentRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+
+struct Relationship {
+    QString id;
+    QString type;
+    QString target; // as written: relative to the source part, or a URI when external
+    bool external = false;
+};
+
+class Package {
+public:
+    Package();
+    ~Package();
+    Package(Package&&) noexcept;
+    Package& operator=(Package&&) noexcept;
+
+    // Reads the package at path. Throws Error when the file is missing, cannot be
+    // read, is not a zip file or has no content types.
+    static Package open(const QString& path);
+    // The same from bytes in memory; label names the source in messages.
+    static Package fromBytes(const QByteArray& zip, const QString& label);
+
+    // Part names as stored in the zip ("word/document.xml"), in package order.
+    QStringList partNames() const;
+    bool contains(const QString& part) const;
+    // The part's bytes (a parsed part as it now stands). Throws when absent.
+    QByteArray bytes(const QString& part) const;
+    // Adds the part at the end or replaces its bytes (dropping a parsed form).
+    void setBytes(const QString& part, const QByteArray& data);
+    // The part parsed as XML; parsed on first use, and what the caller changes in
+    // it is what is saved. Throws when absent or not well-formed.
+    pugi::xml_document& xml(const QString& part);
+    // Adds an empty XML part (or empties an existing one) and returns it.
+    pugi::xml_document& addXml(const QString& part);
+    void remove(const QString& part);
+
+    // [Content_Types].xml: the type of a part (its override, else its extension's
+    // default), and setting either kind.
+    QString contentType(const QString& part) const;
+    void setContentType(const QString& part, const QString& type);
+    void setDefaultContentType(const QString& extension, const QString& type);
+
+    // Relationships of a part ("" for the package's own).
+    static QString relationshipsPartOf(const QString& source);
+    // The part a relative target names, seen from source ("word/document.xml" and
+    // "media/a.png" give "word/media/a.png").
+    static QString resolve(const QString& source, const QString& target);
+    QList<Relationship> relationships(const QString& source) const;
+    // Adds a relationship under a fresh id and returns the id.
+    QString addRelationship(const QString& source, const QString& type, const QString& target,
+                            bool external = false);
+    // The first part that source relates to with this type, or empty.
+    QString relatedPart(const QString& source, const QString& type) const;
+
+    QByteArray toBytes() const;
+    // Writes the package to path atomically: a temporary file in the same folder,
+    // renamed over path only when complete. Throws Error and leaves path as it was.
+    void save(const QString& path) const;
+
+private:
+    struct Part;
+    Part* find(const QString& name) const;
+    std::vector<std::unique_ptr<Part>> parts;
+};
+
+} // namespace ooxml

@@ -1,0 +1,318 @@
+// The package layer: what a saved package holds when read back, parts nobody
+// touched kept byte for byte, and failures that leave the files as they were.
+#include <QtTest>
+
+#include <QTemporaryDir>
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "platform/ooxml.h"
+
+namespace {
+
+const QString documentPart = QStringLiteral("word/document.xml");
+const QString imagePart = QStringLiteral("word/media/image1.png");
+const QString customPart = QStringLiteral("customXml/item1.xml");
+
+// Bytes that a careless reader would change: a NUL, CR LF, bytes that are not UTF-8.
+const QByteArray binaryBytes = QByteArray("\x89PNG\r\n\x1a\n\0\xff\xfe", 11);
+// XML as another program writes it: indentation, a comment, single quotes.
+const QByteArray foreignXml = "<?xml version='1.0'?>\r\n<root>\n  <!-- kept -->\n  <a  b='1'/>\n</root>\n";
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+ooxml::Package samplePackage() {
+    ooxml::Package package;
+    pugi::xml_node body = package.addXml(documentPart).append_child("w:document").append_child("w:body");
+    pugi::xml_node text = body.append_child("w:p").append_child("w:r").append_child("w:t");
+    text.append_attribute("xml:space") = "preserve";
+    text.text().set("  Ηλεκτρομαγνητική ακτινοβολία <&> \"ΕΕΑΕ\"  ");
+    package.setContentType(documentPart, QStringLiteral("application/test.main+xml"));
+    package.setDefaultContentType(QStringLiteral("png"), QStringLiteral("image/png"));
+    package.setBytes(imagePart, binaryBytes);
+    package.setBytes(customPart, foreignXml);
+    package.addRelationship(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship), documentPart);
+    package.addRelationship(documentPart, QStringLiteral("test/image"), QStringLiteral("media/image1.png"));
+    return package;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// A folder no one may create files in, the superuser included (who ignores
+// permissions but not the immutable attribute).
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path)
+        : path(path) {
+        if (geteuid() != 0) {
+            ok = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            return;
+        }
+        ok = setImmutable(true);
+    }
+    ~ReadOnlyFolder() {
+        if (geteuid() != 0)
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        else if (ok)
+            setImmutable(false);
+    }
+    bool ok = false;
+
+private:
+    bool setImmutable(bool on) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return done;
+    }
+    QString path;
+};
+
+// While alive, no file of this process may grow past a few bytes: writes then
+// fail as they do on a full disk.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved;
+};
+
+} // namespace
+
+class OoxmlTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savedPackageReadsBack() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.docx"));
+        samplePackage().save(path);
+
+        ooxml::Package package = ooxml::Package::open(path);
+        QCOMPARE(package.partNames(),
+                 QStringList({QStringLiteral("word/document.xml"), QStringLiteral("[Content_Types].xml"),
+                              imagePart, customPart, QStringLiteral("_rels/.rels"),
+                              QStringLiteral("word/_rels/document.xml.rels")}));
+        QCOMPARE(QString::fromUtf8(package.xml(documentPart).select_node("//w:t").node().text().get()),
+                 QStringLiteral("  Ηλεκτρομαγνητική ακτινοβολία <&> \"ΕΕΑΕ\"  "));
+        QCOMPARE(package.bytes(imagePart), binaryBytes);
+        QCOMPARE(package.contentType(documentPart), QStringLiteral("application/test.main+xml"));
+        QCOMPARE(package.contentType(imagePart), QStringLiteral("image/png"));
+        QCOMPARE(package.contentType(QStringLiteral("word/_rels/document.xml.rels")),
+                 QStringLiteral("application/vnd.openxmlformats-package.relationships+xml"));
+        QCOMPARE(package.relatedPart(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship)),
+                 documentPart);
+        QCOMPARE(package.relatedPart(documentPart, QStringLiteral("test/image")), imagePart);
+        const QList<ooxml::Relationship> rels = package.relationships(documentPart);
+        QCOMPARE(rels.size(), 1);
+        QCOMPARE(rels.first().id, QStringLiteral("rId1"));
+        QCOMPARE(rels.first().target, QStringLiteral("media/image1.png"));
+    }
+
+    // Parts that are not asked for as XML leave the package as they came in, even
+    // when another part changes.
+    void untouchedPartsKeptByteForByte() {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.docx"));
+        const QString second = dir.filePath(QStringLiteral("second.docx"));
+        samplePackage().save(first);
+
+        ooxml::Package package = ooxml::Package::open(first);
+        package.xml(documentPart).select_node("//w:t").node().text().set("άλλο");
+        package.save(second);
+
+        ooxml::Package reread = ooxml::Package::open(second);
+        QCOMPARE(reread.bytes(customPart), foreignXml);
+        QCOMPARE(reread.bytes(imagePart), binaryBytes);
+        QCOMPARE(QString::fromUtf8(reread.xml(documentPart).select_node("//w:t").node().text().get()),
+                 QStringLiteral("άλλο"));
+    }
+
+    void blankTextSurvivesParsing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("blank.docx"));
+        ooxml::Package package = samplePackage();
+        package.setBytes(documentPart, "<w:document><w:body><w:p><w:r><w:t xml:space=\"preserve\">   "
+                                       "</w:t></w:r></w:p></w:body></w:document>");
+        package.xml(documentPart); // parsed and written back from the parsed form
+        package.save(path);
+        QCOMPARE(ooxml::Package::open(path).xml(documentPart).select_node("//w:t").node().text().get(),
+                 "   ");
+    }
+
+    void partNamesResolve_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("rels");
+        QTest::newRow("beside") << "word/document.xml"
+                                << "styles.xml"
+                                << "word/styles.xml"
+                                << "word/_rels/document.xml.rels";
+        QTest::newRow("below") << "word/document.xml"
+                               << "media/a.png"
+                               << "word/media/a.png"
+                               << "word/_rels/document.xml.rels";
+        QTest::newRow("above") << "xl/worksheets/sheet1.xml"
+                               << "../drawings/d.xml"
+                               << "xl/drawings/d.xml"
+                               << "xl/worksheets/_rels/sheet1.xml.rels";
+        QTest::newRow("absolute") << "word/document.xml"
+                                  << "/customXml/item1.xml"
+                                  << "customXml/item1.xml"
+                                  << "word/_rels/document.xml.rels";
+        QTest::newRow("package") << ""
+                                 << "word/document.xml"
+                                 << "word/document.xml"
+                                 << "_rels/.rels";
+    }
+    void partNamesResolve() {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(QString, part);
+        QFETCH(QString, rels);
+        QCOMPARE(ooxml::Package::resolve(source, target), part);
+        QCOMPARE(ooxml::Package::relationshipsPartOf(source), rels);
+    }
+
+    void unreadablePackages_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing") << QByteArray() << "δεν βρέθηκε";
+        QTest::newRow("plain text") << QByteArray("Δεν είμαι zip") << "δεν είναι έγγραφο Office Open XML";
+        QTest::newRow("old binary document") << QByteArray("\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1\0\0\0\0", 12)
+                                             << "δεν είναι έγγραφο Office Open XML";
+    }
+    void unreadablePackages() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("πρότυπο.doc"));
+        if (!content.isEmpty())
+            writeFile(path, content);
+        try {
+            ooxml::Package::open(path);
+            QFAIL("opened");
+        } catch (const ooxml::Error& e) {
+            QVERIFY2(e.message().contains(path) && e.message().contains(cause), e.what());
+        }
+    }
+
+    void zipWithoutContentTypesIsNoPackage() {
+        QTemporaryDir dir;
+        ooxml::Package package = samplePackage();
+        package.remove(QString::fromLatin1(ooxml::contentTypesPart));
+        const QByteArray zip = package.toBytes();
+        try {
+            ooxml::Package::fromBytes(zip, QStringLiteral("x.docx"));
+            QFAIL("opened");
+        } catch (const ooxml::Error& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("[Content_Types].xml")), e.what());
+        }
+    }
+
+    void malformedXmlPartNamed() {
+        ooxml::Package package = samplePackage();
+        package.setBytes(documentPart, "<w:document><w:body></w:document>");
+        ooxml::Package reread = ooxml::Package::fromBytes(package.toBytes(), QStringLiteral("x.docx"));
+        try {
+            reread.xml(documentPart);
+            QFAIL("parsed");
+        } catch (const ooxml::Error& e) {
+            QVERIFY2(e.message().contains(documentPart) && e.message().contains(QStringLiteral("x.docx")),
+                     e.what());
+        }
+    }
+
+    // A save that cannot complete leaves what stood at the path, and no
+    // temporary file behind.
+    void failedSaveLeavesFolderAsItWas_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder missing") << "missing"
+                                        << "ο φάκελος δεν υπάρχει";
+        QTest::newRow("folder read-only") << "read-only"
+                                          << "δεν επιτρέπεται η εγγραφή";
+        QTest::newRow("disk full") << "full"
+                                   << "δεν υπάρχει ελεύθερος χώρος";
+        QTest::newRow("name too long") << "long name"
+                                       << "πολύ μεγάλο";
+        QTest::newRow("folder in the way") << "folder"
+                                           << "υπάρχει φάκελος";
+    }
+    void failedSaveLeavesFolderAsItWas() {
+        QFETCH(QString, failure);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString before = QStringLiteral("η προηγούμενη αναφορά");
+        QString path = dir.filePath(QStringLiteral("report.doc"));
+        writeFile(path, before.toUtf8());
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        std::unique_ptr<FileSizeLimit> limit;
+        if (failure == "missing")
+            path = dir.filePath(QStringLiteral("gone/report.doc"));
+        else if (failure == "long name")
+            path = dir.filePath(QString(300, u'α') + QStringLiteral(".doc"));
+        else if (failure == "folder") {
+            path += QStringLiteral(".doc");
+            QVERIFY(QDir().mkdir(path));
+        } else if (failure == "read-only") {
+            readOnly = std::make_unique<ReadOnlyFolder>(dir.path());
+            if (!readOnly->ok)
+                QSKIP("this file system cannot make a folder read-only");
+        } else if (failure == "full")
+            limit = std::make_unique<FileSizeLimit>();
+
+        const QStringList filesBefore = filesIn(dir.path());
+        try {
+            samplePackage().save(path);
+            QFAIL("saved");
+        } catch (const ooxml::Error& e) {
+            QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)) && e.message().contains(cause),
+                     e.what());
+        }
+        limit.reset();
+        readOnly.reset();
+        QCOMPARE(filesIn(dir.path()), filesBefore);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("report.doc"))), before.toUtf8());
+    }
+
+    void saveReplacesExistingFileWhole() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.doc"));
+        writeFile(path, QByteArray(100000, 'x'));
+        samplePackage().save(path);
+        QCOMPARE(ooxml::Package::open(path).bytes(imagePart), binaryBytes);
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
+    }
+};
+
+QTEST_GUILESS_MAIN(OoxmlTest)
+#include "test_ooxml.moc"
