@@ -1,19 +1,115 @@
 #include "study/Form2.h"
 
+#include <QFrame>
+#include <QLabel>
+
 #include "platform/buttons.h"
 #include "platform/twips.h"
+#include "study/button_pictures.h"
 
 using forms::place;
+
+namespace {
+const study::GridRow fieldRows[] = {
+    {"Label1", "Συχνότητα λειτουργίας(MHz)", 1200},
+    {"Label5", "Ισχύς ανά κανάλι (W)", 1680},
+    {"Label6", "Ισχύς ανά κανάλι (dBm)", 2160},
+    {"Label7", "Κατεύθυνση (μοίρες)", 2640},
+    {"Label8", "Τύπος κεραιών", 3120},
+    {"Label9", "Κέρδος κεραιών (dBi)", 3600},
+    {"Label10", "Προς τα κάτω κλίση της κεραίας (μοίρες)", 4080},
+    {"Label11", "Οριζόντια απόκλιση (μοίρες)", 4560},
+    {"Label12", "Κάθετη απόκλιση (μοίρες)", 5040},
+    {"Label13", "Κάθετη απόκλιση σε σχέση με την προς τα κάτω κλίση της κεραίας (μοίρες)", 5640},
+    {"Label14", "Οριζόντια απώλεια (dB)", 6240},
+    {"Label15", "Κατακόρυφη απώλεια (dB)", 6720},
+    {"Label16", "Απώλεια καλωδίων (dB)", 7200},
+    {"Label17", "Γενικό κέρδος (dB)", 7680},
+    {"Label18", "Ύψος κεραιών από τη χαμηλότερη άκρη (m)", 8160},
+};
+constexpr int fieldCount = int(std::size(fieldRows));
+
+const int sectorLefts[Form2::sectorCount] = {4560, 6000, 7440, 8880, 10440, 12000, 13440, 15000, 16560};
+constexpr int boxWidth = 1095;
+constexpr int boxHeight = 285;
+constexpr int headerTop = 720;
+
+QString boxName(int field, int sector) {
+    return QStringLiteral("sec%1%2").arg(sector + 1).arg(QLatin1Char(char('a' + field)));
+}
+
+// A ruling line of the table, in twips.
+void rule(QWidget* frame, int left, int top, int width, int height) {
+    auto* line = forms::place<QFrame>(frame, QString(), left, top, std::max(width, 15), std::max(height, 15));
+    line->setFrameShape(width > height ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->lower();
+}
+} // namespace
 
 Form2::Form2()
     : forms::Window(QString::fromLatin1(formName), QStringLiteral("Τομεοποίηση"), 18960, 11160,
                     forms::CloseBox::Hide) {
-    back1 = place<QPushButton>(client(), QStringLiteral("back1"), 16200, 10200, 1575, 375,
-                               QStringLiteral("Back"));
-    forms::onClick(back1, this, &Form2::back1_Click);
-    next_to_word = place<QPushButton>(client(), QStringLiteral("next_to_word"), 16200, 9720, 1575, 375,
+    Frame1 = study::placeFrame(client(), QStringLiteral("Sectorisation ανά συχνότητα λειτουργίας"), 120, 120,
+                               18720, 8880);
+    QFont normal = Frame1->font();
+    normal.setBold(false);
+
+    auto* title = place<QLabel>(Frame1, QStringLiteral("Label2"), 120, headerTop, 3000, boxHeight,
+                                QStringLiteral("Τομέας"));
+    title->setFont(normal);
+    for (int k = 0; k < sectorCount; ++k) {
+        Check[k] = place<QCheckBox>(Frame1, QStringLiteral("Check%1").arg(k + 1), sectorLefts[k], headerTop,
+                                    255, boxHeight);
+        auto* caption =
+            place<QLabel>(Frame1, QStringLiteral("Label3_%1").arg(k), sectorLefts[k] + 255, headerTop,
+                          boxWidth - 255, boxHeight, QStringLiteral("Sector %1").arg(k + 1));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setFont(normal);
+    }
+
+    sectors = study::buildTextGrid(Frame1, fieldRows, sectorLefts, {120, 4200, boxWidth, boxHeight}, boxName);
+    for (const auto& column : sectors)
+        for (QLineEdit* box : column)
+            box->setEnabled(false);
+
+    const int tableLeft = sectorLefts[0] - 60;
+    const int tableRight = sectorLefts[sectorCount - 1] + boxWidth + 60;
+    const int tableTop = headerTop + boxHeight + 60;
+    const int tableBottom = fieldRows[fieldCount - 1].top + boxHeight + 60;
+    rule(Frame1, tableLeft, tableTop, 15, tableBottom - tableTop);
+    for (const study::GridRow& row : fieldRows)
+        rule(Frame1, tableLeft, row.top + boxHeight + 60, tableRight - tableLeft, 15);
+
+    back1 =
+        place<QPushButton>(client(), QStringLiteral("back1"), 4560, 9480, 1575, 495, QStringLiteral("Back"));
+    print_report_excel = place<QPushButton>(client(), QStringLiteral("print_report_excel"), 8400, 9480, 3375,
+                                            495, QStringLiteral("Export to excel (Stand alone)"));
+    print_report_excel->setIcon(study::spreadsheetPicture());
+    next_to_word = place<QPushButton>(client(), QStringLiteral("next_to_word"), 13440, 9480, 2775, 495,
                                       QStringLiteral("Proceed to word"));
+    next_to_word->setIcon(study::documentPicture());
+    for (QPushButton* button : {print_report_excel, next_to_word})
+        button->setIconSize(QSize(20, 20));
+
+    for (int k = 0; k < sectorCount; ++k)
+        connect(Check[k], &QCheckBox::toggled, this, [this, k] { Check_Click(k + 1); });
+    forms::onClick(back1, this, &Form2::back1_Click);
     forms::onClick(next_to_word, this, &Form2::next_to_word_Click);
+}
+
+void Form2::Check_Click(int sector) {
+    const QVector<QLineEdit*>& boxes = sectors[sector - 1];
+    if (Check[sector - 1]->isChecked()) {
+        for (QLineEdit* box : boxes)
+            box->setEnabled(true);
+        boxes.first()->setFocus();
+    } else {
+        for (QLineEdit* box : boxes)
+            box->setEnabled(false);
+        for (QLineEdit* box : boxes)
+            box->clear();
+    }
 }
 
 void Form2::back1_Click() {

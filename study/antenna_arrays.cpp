@@ -5,13 +5,71 @@
 
 using forms::place;
 
-pinb2::pinb2()
-    : forms::Window(QString::fromLatin1(formName), QStringLiteral("Τεχνικά χαρακτηριστικά κεραιοδιατάξεων"),
+namespace {
+struct Field {
+    const char* stem;
+    study::GridRow row;
+};
+
+const Field fields[] = {
+    {"aa_ant", {"Label1", "Α/Α κεραιοδιάταξης", 360}},
+    {"istos", {"Label2", "Ιστός στήριξης", 720}},
+    {"par", {"Label3", "Πάροχος", 1080}},
+    {"serv", {"Label4", "Υπηρεσία", 1440}},
+    {"freq", {"Label5", "Συχνότητα εκπομπής (MHz)", 1800}},
+    {"az", {"Label6", "Αζιμούθιο(μοίρες)", 2160}},
+    {"tilt", {"Label7", "Ηλεκτρική και μηχανική κλίση (μοίρες)", 2520}},
+    {"h_from_base", {"Label8", "Ύψος κέντρου κεραίας από τη βάση του ιστού(m)", 3000}},
+    {"manuf", {"Label9", "Κατασκευαστής", 3480}},
+    {"model", {"Label10", "Μοντέλο / Τύπος", 3840}},
+    {"g_main", {"Label11", "Μέγιστο κέρδος στον κύριο λοβό Gm (dBi)", 4200}},
+    {"g_side", {"Label12", "Μέγιστο κέρδος στο μεγαλύτερο πλάγιο λοβό Gs (dBi)", 4560}},
+    {"vert3db", {"Label13", "Γωνία ημίσεως ισχύος στο κατακόρυφο διάγραμμα θ-3dB (μοίρες)", 5160}},
+    {"angle_ths", {"Label14", "Γωνία θs στο κατακόρυφο διάγραμμα (μοίρες)", 5520}},
+    {"horiz3db", {"Label15", "Γωνία ημίσεως ισχύος στο οριζόντιο διάγραμμα φ-3dB (μοίρες)", 6000}},
+    {"horiz10db", {"Label16", "Γωνία 1/10 ισχύος στο οριζόντιο διάγραμμα φ-10dB (μοίρες)", 6360}},
+    {"horiz20db", {"Label17", "Γωνία 1/100 ισχύος στο οριζόντιο διάγραμμα φ-20dB (μοίρες)", 6960}},
+    {"maxside", {"Label18", "Μέγιστο κέρδος μεγαλύτερου πλάγιου λοβού Gr (dBi)", 7560}},
+    {"nb_ch", {"Label19", "Αριθμός φασματικών καναλιών (φερουσών)", 8040}},
+    {"p_ch", {"Label20", "Ισχύς στην είσοδο της κεραιοδιάταξης ανά φέρουσα (W)", 8400}},
+};
+
+const auto rows = [] {
+    std::array<study::GridRow, std::size(fields)> r{};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        r[i] = fields[i].row;
+    return r;
+}();
+
+constexpr int arrayCount = 8;
+const auto arrayLefts = [] {
+    std::array<int, arrayCount> lefts{};
+    for (int n = 0; n < arrayCount; ++n)
+        lefts[n] = 4440 + 1560 * n;
+    return lefts;
+}();
+} // namespace
+
+namespace study {
+
+AntennaArrayWindow::AntennaArrayWindow(const char* name)
+    : forms::Window(QString::fromLatin1(name), QStringLiteral("Τεχνικά χαρακτηριστικά κεραιοδιατάξεων"),
                     18960, 11160, forms::CloseBox::Hide) {
-    proceed = place<QPushButton>(client(), QStringLiteral("proceed"), 16200, 9720, 1215, 375,
+    Frame1 = placeFrame(client(), QStringLiteral("Τεχνικά χαρακτηριστικά των κεραιοδιατάξεων"), 120, 120,
+                        18720, 9000);
+    arrays = buildTextGrid(Frame1, rows, arrayLefts, {120, 4200, 1095, 285}, [](int row, int column) {
+        return QString::fromLatin1(fields[row].stem) + QString::number(column + 1);
+    });
+    proceed = place<QPushButton>(client(), QStringLiteral("proceed"), 17280, 9360, 1455, 495,
                                  QStringLiteral("Proceed"));
+}
+
+} // namespace study
+
+pinb2::pinb2()
+    : AntennaArrayWindow(formName) {
     back =
-        place<QPushButton>(client(), QStringLiteral("back"), 16200, 10200, 1215, 375, QStringLiteral("Back"));
+        place<QPushButton>(client(), QStringLiteral("back"), 17280, 9960, 1455, 495, QStringLiteral("Back"));
     forms::onClick(proceed, this, &pinb2::proceed_Click);
     forms::onClick(back, this, &pinb2::back_Click);
 }
@@ -27,10 +85,7 @@ void pinb2::back_Click() {
 }
 
 pinb2_saltz::pinb2_saltz()
-    : forms::Window(QString::fromLatin1(formName), QStringLiteral("Τεχνικά χαρακτηριστικά κεραιοδιατάξεων"),
-                    18960, 11160, forms::CloseBox::Hide) {
-    proceed = place<QPushButton>(client(), QStringLiteral("proceed"), 16200, 9720, 1215, 375,
-                                 QStringLiteral("Proceed"));
+    : AntennaArrayWindow(formName) {
     forms::onClick(proceed, this, &pinb2_saltz::proceed_Click);
 }
 

@@ -1,27 +1,47 @@
 #pragma once
-// The two antenna-array windows: the EEAE study's table and the Salzburg study's sheet.
+// The two antenna-array windows with one table: the EEAE study's `pinb2`, which
+// the report reads, and the Salzburg study's sheet `pinb2_saltz`, kept for the
+// record only.
+#include <QGroupBox>
 #include <QPushButton>
 
 #include "platform/forms.h"
+#include "study/text_grid.h"
 
-class pinb2 : public forms::Window {
+namespace study {
+
+// Eight antenna arrays, one column each, twenty fields per array.
+class AntennaArrayWindow : public forms::Window {
+    Q_OBJECT
+public:
+    AntennaArrayWindow(const char* name);
+
+    QGroupBox* Frame1;
+    TextGrid arrays; // arrays[n - 1] holds aa_ant<n> .. p_ch<n>
+    QPushButton* proceed;
+};
+
+} // namespace study
+
+class pinb2 : public study::AntennaArrayWindow {
     Q_OBJECT
 public:
     static constexpr const char* formName = "pinb2";
     pinb2();
-    QPushButton* proceed;
+
     QPushButton* back;
+
 public slots:
     void proceed_Click();
     void back_Click();
 };
 
-class pinb2_saltz : public forms::Window {
+class pinb2_saltz : public study::AntennaArrayWindow {
     Q_OBJECT
 public:
     static constexpr const char* formName = "pinb2_saltz";
     pinb2_saltz();
-    QPushButton* proceed;
+
 public slots:
     void proceed_Click();
 };

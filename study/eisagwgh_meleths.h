@@ -1,4 +1,7 @@
 #pragma once
+// The installation description: one free text the report carries.
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "platform/forms.h"
@@ -9,6 +12,8 @@ public:
     static constexpr const char* formName = "eisagwgh_meleths";
     eisagwgh_meleths();
 
+    QLabel* Label1;
+    QPlainTextEdit* eisagwgh_txt;
     QPushButton* export_to_word;
     QPushButton* back;
 

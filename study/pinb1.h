@@ -1,7 +1,10 @@
 #pragma once
+// The masts table: seven masts, one column each, eight fields per mast.
+#include <QGroupBox>
 #include <QPushButton>
 
 #include "platform/forms.h"
+#include "study/text_grid.h"
 
 class pinb1 : public forms::Window {
     Q_OBJECT
@@ -9,6 +12,8 @@ public:
     static constexpr const char* formName = "pinb1";
     pinb1();
 
+    QGroupBox* Frame1;
+    study::TextGrid masts; // masts[n - 1] holds on<n> .. h_edafous<n>
     QPushButton* proceed;
 
 public slots:

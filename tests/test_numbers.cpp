@@ -1,4 +1,5 @@
 // Numbers as the windows hold them: Greek conventions, 15 digits, ties to even.
+#include <QLocale>
 #include <QtTest>
 
 #include "platform/numbers.h"
@@ -76,6 +77,16 @@ private slots:
         QCOMPARE(parsed.has_value(), isNumber);
         if (isNumber)
             QCOMPARE(*parsed, value);
+    }
+
+    // A machine set to a decimal-point locale changes nothing.
+    void independentOfTheMachineLocale() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(numbers::text(2.5), QStringLiteral("2,5"));
+        QCOMPARE(numbers::parse(QStringLiteral("2,5")), std::optional<double>(2.5));
+        QVERIFY(!numbers::parse(QStringLiteral("2.5")));
+        QLocale::setDefault(before);
     }
 
     void roundTrip() {

@@ -1,7 +1,9 @@
 #include "study_test.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
+#include <QtTest>
 
 #include "app/windows.h"
 #include "platform/forms.h"
@@ -35,6 +37,23 @@ void Session::settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void grabIfAsked(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("VORLUX_GRAB_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace testsupport

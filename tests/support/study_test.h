@@ -3,6 +3,8 @@
 // message boxes and the desktop recorded, the program folder the built one.
 #include <QObject>
 #include <QString>
+
+class QWidget;
 #include <memory>
 
 #include "platform/desktop.h"
@@ -24,5 +26,13 @@ public:
 
 // The program folder laid out by the build.
 QString programFolder();
+
+// Types text into a widget as key presses, one character at a time (any
+// characters, Greek included: QTest::keyClicks takes Latin-1 only).
+void typeText(QWidget* widget, const QString& text);
+
+// Saves a picture of the window to $VORLUX_GRAB_DIR/<name>.png when that
+// variable is set, for looking at what a window shows.
+void grabIfAsked(QWidget* window, const QString& name);
 
 } // namespace testsupport

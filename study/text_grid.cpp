@@ -1,0 +1,48 @@
+#include "study/text_grid.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "platform/twips.h"
+
+namespace study {
+
+TextGrid buildTextGrid(QWidget* frame, std::span<const GridRow> rows, std::span<const int> columnLefts,
+                       const GridLayout& layout, const std::function<QString(int row, int column)>& name) {
+    // The frame's caption is bold; its contents are not.
+    QFont normal = frame->font();
+    normal.setBold(false);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        // A long caption wraps into the room down to the next row.
+        const int room = r + 1 < rows.size() ? rows[r + 1].top - rows[r].top : layout.boxHeight * 2;
+        auto* label = forms::place<QLabel>(frame, QString::fromLatin1(rows[r].label), layout.labelLeft,
+                                           rows[r].top, layout.labelWidth, std::max(room, layout.boxHeight),
+                                           QString::fromUtf8(rows[r].caption));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(normal);
+    }
+    TextGrid boxes;
+    for (std::size_t c = 0; c < columnLefts.size(); ++c) {
+        QVector<QLineEdit*> column;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            auto* box = forms::place<QLineEdit>(frame, name(int(r), int(c)), columnLefts[c], rows[r].top,
+                                                layout.boxWidth, layout.boxHeight);
+            box->setFont(normal);
+            column << box;
+        }
+        boxes << column;
+    }
+    return boxes;
+}
+
+QGroupBox* placeFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+    auto* frame =
+        forms::place<QGroupBox>(parent, QStringLiteral("Frame1"), left, top, width, height, caption);
+    QFont bold = frame->font();
+    bold.setBold(true);
+    frame->setFont(bold);
+    return frame;
+}
+
+} // namespace study
