@@ -37,12 +37,11 @@ pugi::xml_node DocxReader::bodyNode() const {
 
 QStringList DocxReader::body() const {
     QStringList result;
-    int tables = 0;
     for (pugi::xml_node n : bodyNode().children()) {
         if (std::strcmp(n.name(), "w:p") == 0)
             result << textOf(n);
         else if (std::strcmp(n.name(), "w:tbl") == 0)
-            result << QStringLiteral("[table %1]").arg(++tables);
+            result << QStringLiteral("[table]");
     }
     return result;
 }

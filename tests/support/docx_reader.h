@@ -11,7 +11,7 @@ namespace testsupport {
 class DocxReader {
 public:
     explicit DocxReader(const QString& path);
-    // The body in order: a paragraph's text, or "[table n]" for the n-th table.
+    // The body in order: a paragraph's text, or "[table]" for a table.
     QStringList body() const;
     // The texts of the body's paragraphs only, those in tables left out.
     QStringList paragraphs() const;
