@@ -24,7 +24,7 @@ QString inProgramFolder(const QString& relative) { return QDir(programFolder()).
 bool startProgram(const QString& program, const QStringList& arguments) {
     if (recorder) {
         recorder->started.append({program, arguments});
-        return true;
+        return recorder->succeeds;
     }
     return QProcess::startDetached(program, arguments);
 }
@@ -32,7 +32,7 @@ bool startProgram(const QString& program, const QStringList& arguments) {
 bool openForUser(const QString& path) {
     if (recorder) {
         recorder->opened.append(path);
-        return true;
+        return recorder->succeeds;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -19,7 +19,7 @@ bool startProgram(const QString& program, const QStringList& arguments = {});
 // Hands a file to the desktop's opener. False when nothing could open it.
 bool openForUser(const QString& path);
 
-// While a recorder lives, starts and opens are kept here and succeed.
+// While a recorder lives, starts and opens are kept here instead of done.
 class Recorder {
 public:
     Recorder();
@@ -32,6 +32,9 @@ public:
     };
     QList<Start> started;
     QStringList opened;
+    // False: starts and opens are still kept but fail, as on a desktop that has
+    // no application for the file.
+    bool succeeds = true;
 };
 
 } // namespace desktop

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libzip-dev libpugixml-dev libbenchmark-dev
-          fonts-dejavu-core xdg-utils python3 python3-docx python3-openpyxl xauth xvfb)
+          fonts-dejavu-core xdg-utils python3 python3-docx python3-openpyxl xauth xvfb poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #pragma once
-#include <QPushButton>
+// The credits window: four labels about the program.
+#include <QLabel>
 
 #include "platform/forms.h"
 
@@ -9,5 +10,8 @@ public:
     static constexpr const char* formName = "Form3";
     Form3();
 
-public slots:
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
 };

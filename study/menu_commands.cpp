@@ -1,0 +1,43 @@
+#include "study/menu_commands.h"
+
+#include "platform/desktop.h"
+#include "platform/forms.h"
+#include "study/open_file.h"
+
+namespace study {
+
+namespace {
+#ifdef Q_OS_WIN
+const QString executableSuffix = QStringLiteral(".exe");
+#else
+const QString executableSuffix;
+#endif
+} // namespace
+
+void document_command(const QString& document) {
+    openFileForUser(desktop::inProgramFolder(QStringLiteral("files/") + document));
+}
+
+void k52_word_document_command() {
+    open_word_document(desktop::inProgramFolder(QStringLiteral("files/odhgia_K52_ITU.doc")));
+}
+
+void form_help_command(const QString& program) {
+    startProgramForUser(desktop::inProgramFolder(QStringLiteral("exes/") + program + executableSuffix));
+}
+
+void show_credits_command() {
+    forms::show(QStringLiteral("Form3"));
+}
+
+void open_existing_report_command() {
+    forms::show(QStringLiteral("browse_prev_report"));
+}
+
+// The document is shown as it stands, so it goes to the user's own application
+// whatever its format.
+void open_word_document(const QString& path) {
+    openFileForUser(path);
+}
+
+} // namespace study

@@ -1,0 +1,39 @@
+#include "study/open_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/desktop.h"
+#include "platform/messages.h"
+
+namespace study {
+
+namespace {
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+} // namespace
+
+void openFileForUser(const QString& path) {
+    // A folder (no file chosen) is no file either: no application should be
+    // started on it.
+    if (!QFileInfo(path).isFile()) {
+        messages::critical(QStringLiteral("Δεν βρέθηκε το αρχείο «%1».").arg(shown(path)));
+        return;
+    }
+    if (!desktop::openForUser(path))
+        messages::critical(
+            QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».").arg(shown(path)));
+}
+
+void startProgramForUser(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        messages::critical(QStringLiteral("Δεν βρέθηκε το πρόγραμμα «%1».").arg(shown(path)));
+        return;
+    }
+    if (!desktop::startProgram(path))
+        messages::critical(
+            QStringLiteral("Δεν ήταν δυνατή η εκκίνηση του προγράμματος «%1».").arg(shown(path)));
+}
+
+} // namespace study
