@@ -14,7 +14,8 @@ using testsupport::DocxReader;
 namespace {
 
 const QString documentPart = QStringLiteral("word/document.xml");
-const QByteArray pngBytes = QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR-sample", 25);
+const char pngSample[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR-sample";
+const QByteArray pngBytes(pngSample, sizeof pngSample - 1);
 
 QByteArray documentXml(const QByteArray& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
