@@ -210,6 +210,7 @@ private slots:
         sectorisation->Check[2]->setChecked(false); // sector 3 out of the study: its boxes emptied
         forms::unload(QStringLiteral("Form1"));     // the band window as created: no band calculated
         const QString path = createReport(QStringLiteral("τομείς"));
+        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
         const DocxReader report(path);
         const int offset = tablesBefore(words);
         for (int row = 2; row <= 16; ++row) {
