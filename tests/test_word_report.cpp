@@ -2,13 +2,16 @@
 // save-as window, "Create report", and what the written files then hold.
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "docx_reader.h"
 #include "file_faults.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "platform/numbers.h"
 #include "report_word/browse.h"
 #include "report_word/report_tables.h"
 #include "study/Form2.h"
@@ -220,6 +223,34 @@ private slots:
         for (int t = 4; t <= 11; ++t)
             for (int row = 2; row <= 4; ++row)
                 QCOMPARE(report.cell(offset + t, row, 2), QStringLiteral("-"));
+    }
+
+    // A calculation with GSM-900 alone: the other bands' rows hold "-" and the
+    // exposure indices the marker the calculation wrote.
+    void oneBandStudyInTheTables() {
+        forms::control<QCheckBox>(QStringLiteral("Form1"), QStringLiteral("Check1"))->setChecked(true);
+        for (const auto& [name, value] :
+             {std::pair{"pgsm", "20"}, std::pair{"gmlgsm", "17"}, std::pair{"gslgsm", "3"},
+              std::pair{"dp1", "5"}, std::pair{"dp2", "10"}})
+            forms::setTextOf(box("Form1", QString::fromLatin1(name)), QString::fromLatin1(value));
+        forms::control<QPushButton>(QStringLiteral("Form1"), QStringLiteral("calculate"))->click();
+        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        const QString path = createReport(QStringLiteral("GSM"));
+        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        const DocxReader report(path);
+        const int offset = tablesBefore(words);
+        for (const ReportCell& cell : report_word::reportCells()) {
+            if (cell.table < 4)
+                continue;
+            const QString shown = forms::textOf(box(cell.window, cell.box));
+            QCOMPARE(report.cell(offset + cell.table, cell.row, cell.column), shown);
+            if (cell.table >= 12)
+                QCOMPARE(shown, QStringLiteral("Δεν ορίζεται"));
+            else if (cell.row > 2)
+                QCOMPARE(shown, QStringLiteral("-"));
+            else
+                QVERIFY(numbers::parse(shown).has_value());
+        }
     }
 
     void reportPathFromFolderAndName_data() {
