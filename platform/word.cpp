@@ -134,7 +134,7 @@ void Application::show(Document& document) {
         document.package().save(file);
     }
     if (!desktop::openForUser(file))
-        throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για να ανοίξει το έγγραφο %1.").arg(quoted(file)));
+        throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου %1.").arg(quoted(file)));
     document.shown = true;
 }
 
