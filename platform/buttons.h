@@ -17,3 +17,21 @@ template <class Receiver, class Slot> void onValueChange(QCheckBox* box, Receive
 }
 
 } // namespace forms
+
+namespace forms {
+
+// One procedure shared by a family of numbered controls (Check1..Check6,
+// sc1..sc6): it is passed the control's number.
+template <class Receiver, class Slot>
+void onClick(QAbstractButton* button, Receiver* receiver, Slot slot, int number) {
+    QObject::connect(button, &QAbstractButton::clicked, receiver,
+                     [receiver, slot, number] { (receiver->*slot)(number); });
+}
+
+template <class Receiver, class Slot>
+void onValueChange(QCheckBox* box, Receiver* receiver, Slot slot, int number) {
+    QObject::connect(box, &QCheckBox::toggled, receiver,
+                     [receiver, slot, number] { (receiver->*slot)(number); });
+}
+
+} // namespace forms

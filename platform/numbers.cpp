@@ -35,7 +35,11 @@ QString text(double value) {
 
 double roundHalfEven(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    return std::nearbyint(value * scale) / scale;
+    const double scaled = value * scale;
+    // A value too large to scale has no decimals to round.
+    if (!std::isfinite(scaled))
+        return value;
+    return std::nearbyint(scaled) / scale;
 }
 
 } // namespace numbers

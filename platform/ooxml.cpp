@@ -29,8 +29,9 @@ QString label(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The cause of a failed system call, as the user reads it.
-QString cause(int error) {
+} // namespace
+
+QString failureCause(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
@@ -52,6 +53,8 @@ QString cause(int error) {
         return QString::fromLocal8Bit(std::strerror(error));
     }
 }
+
+namespace {
 
 struct ByteWriter : pugi::xml_writer {
     QByteArray out;
@@ -418,8 +421,8 @@ void Package::save(const QString& path) const {
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
     const auto failed = [&](int error) {
-        return Error(
-            QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(label(path)), cause(error)));
+        return Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.")
+                         .arg(quoted(label(path)), failureCause(error)));
     };
     if (info.fileName().toUtf8().size() > NAME_MAX)
         throw failed(ENAMETOOLONG);

@@ -21,6 +21,9 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
 };
 
+// The cause of a failed file operation (an errno value), as the user reads it.
+QString failureCause(int error);
+
 inline constexpr const char* contentTypesPart = "[Content_Types].xml";
 inline constexpr const char* relationshipsNamespace =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships";

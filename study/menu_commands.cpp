@@ -2,6 +2,8 @@
 
 #include "platform/desktop.h"
 #include "platform/forms.h"
+#include "platform/messages.h"
+#include "platform/word.h"
 #include "study/open_file.h"
 
 namespace study {
@@ -34,10 +36,19 @@ void open_existing_report_command() {
     forms::show(QStringLiteral("browse_prev_report"));
 }
 
-// The document is shown as it stands, so it goes to the user's own application
+// Word made visible, then the document opened for editing: the word processor
+// hands an unchanged document to the user's own application as it stands,
 // whatever its format.
 void open_word_document(const QString& path) {
-    openFileForUser(path);
+    if (!fileIsThere(path))
+        return;
+    try {
+        word::Application wordApplication;
+        wordApplication.setVisible(true);
+        wordApplication.documents().open(path, false);
+    } catch (const word::Error& failure) {
+        messages::critical(failure.message());
+    }
 }
 
 } // namespace study

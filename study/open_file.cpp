@@ -14,13 +14,18 @@ QString shown(const QString& path) {
 }
 } // namespace
 
-void openFileForUser(const QString& path) {
+bool fileIsThere(const QString& path) {
     // A folder (no file chosen) is no file either: no application should be
     // started on it.
-    if (!QFileInfo(path).isFile()) {
-        messages::critical(QStringLiteral("Δεν βρέθηκε το αρχείο «%1».").arg(shown(path)));
+    if (QFileInfo(path).isFile())
+        return true;
+    messages::critical(QStringLiteral("Δεν βρέθηκε το αρχείο «%1».").arg(shown(path)));
+    return false;
+}
+
+void openFileForUser(const QString& path) {
+    if (!fileIsThere(path))
         return;
-    }
     if (!desktop::openForUser(path))
         messages::critical(
             QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».").arg(shown(path)));

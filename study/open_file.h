@@ -5,6 +5,8 @@
 
 namespace study {
 
+// True when a file stands at path; otherwise the user is told and false.
+bool fileIsThere(const QString& path);
 // Opens the file as it stands with the desktop's application for it.
 void openFileForUser(const QString& path);
 // Starts a program without arguments and does not wait for it.

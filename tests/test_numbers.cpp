@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("plain") << 31.6228 << 2 << "31,62";
         QTest::newRow("four decimals") << 0.201433 << 4 << "0,2014";
         QTest::newRow("negative") << -26.56 << 1 << "-26,6";
+        QTest::newRow("too large to scale") << 1e307 << 2 << "1E+307";
     }
     void rounding() {
         QFETCH(double, value);

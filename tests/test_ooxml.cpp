@@ -3,14 +3,12 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
-#include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
+#include "file_faults.h"
 #include "platform/ooxml.h"
+
+using testsupport::FileSizeLimit;
+using testsupport::ReadOnlyFolder;
 
 namespace {
 
@@ -52,58 +50,6 @@ ooxml::Package samplePackage() {
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// A folder no one may create files in, the superuser included (who ignores
-// permissions but not the immutable attribute).
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString& path)
-        : path(path) {
-        if (geteuid() != 0) {
-            ok = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            return;
-        }
-        ok = setImmutable(true);
-    }
-    ~ReadOnlyFolder() {
-        if (geteuid() != 0)
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        else if (ok)
-            setImmutable(false);
-    }
-    bool ok = false;
-
-private:
-    bool setImmutable(bool on) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        ::close(fd);
-        return done;
-    }
-    QString path;
-};
-
-// While alive, no file of this process may grow past a few bytes: writes then
-// fail as they do on a full disk.
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved;
-};
 
 } // namespace
 
@@ -288,7 +234,7 @@ private slots:
             if (!readOnly->ok)
                 QSKIP("this file system cannot make a folder read-only");
         } else if (failure == "full")
-            limit = std::make_unique<FileSizeLimit>();
+            limit = std::make_unique<FileSizeLimit>(16);
 
         const QStringList filesBefore = filesIn(dir.path());
         try {

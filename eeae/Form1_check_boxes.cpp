@@ -1,0 +1,62 @@
+// The band check boxes: ticking opens a band's inputs; unticking clears the
+// band and re-derives the index and the diagram from the bands that stay, out
+// of the power densities their boxes already hold.
+#include "eeae/Form1.h"
+#include "eeae/band_table.h"
+#include "platform/messages.h"
+
+using eeae::Band;
+
+// Each box names its own band and the two others, in band order.
+void Form1::Check1_Click() {
+    onBandClicked(Band::Gsm, Band::Dcs, Band::Umts);
+}
+void Form1::Check2_Click() {
+    onBandClicked(Band::Dcs, Band::Gsm, Band::Umts);
+}
+void Form1::Check3_Click() {
+    onBandClicked(Band::Umts, Band::Gsm, Band::Dcs);
+}
+
+void Form1::onBandClicked(Band own, Band firstOther, Band secondOther) {
+    BandControls& c = controlsOf(own);
+    if (c.check->isChecked()) {
+        for (QLineEdit* input : c.inputs())
+            input->setEnabled(true);
+        c.power->setFocus();
+        return;
+    }
+
+    for (QLineEdit* input : c.inputs())
+        input->setEnabled(false);
+    for (QLineEdit* input : c.inputs())
+        input->setText(QStringLiteral("0"));
+    writeMarker(QStringLiteral("-"), own);
+
+    std::vector<Band> remaining;
+    for (Band other : {firstOther, secondOther})
+        if (controlsOf(other).check->isChecked())
+            remaining.push_back(other);
+    if (remaining.empty()) {
+        for (QLineEdit* box : depps)
+            box->setText(QStringLiteral("-"));
+        clearDiagram();
+        return;
+    }
+
+    // Only an exact zero fails (a negative value passes); so do inputs or power
+    // densities that hold no number, as for a band ticked after the last
+    // calculation. The first failing band gets its hint and nothing else changes.
+    std::vector<eeae::BandDensities> densities;
+    for (Band band : remaining) {
+        const std::optional<eeae::BandInputs> in = inputsOf(band);
+        const std::optional<eeae::BandDensities> shown = densitiesOf(band);
+        if (!in || in->power == 0 || in->mainGain == 0 || in->sideGain == 0 || !shown) {
+            messages::information(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].hint));
+            return;
+        }
+        densities.push_back(*shown);
+    }
+    writeIndex(eeae::exposureIndex(densities));
+    showDiagram(remaining);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Driving the Salzburg windows as a user does: tick a sector, type into its
+// boxes, press buttons by name.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QtTest>
+
+#include "platform/forms.h"
+#include "platform/messages.h"
+
+namespace messages {
+// How QtTest prints a recorded message when a comparison fails.
+inline char* toString(const Shown& shown) {
+    const QString icon =
+        shown.icon == Icon::Critical ? QStringLiteral("critical") : QStringLiteral("information");
+    return qstrdup(qPrintable(icon + QStringLiteral(": ") + shown.text));
+}
+} // namespace messages
+
+namespace testsupport {
+
+inline const QString grid = QStringLiteral("Form2_saltz");
+inline const QString resultsWindow = QStringLiteral("results");
+
+inline QLineEdit* gridBox(int sector, char row) {
+    return forms::control<QLineEdit>(grid, QStringLiteral("sec%1%2").arg(sector).arg(row));
+}
+
+inline QLineEdit* resultBox(int sector, char row) {
+    return forms::control<QLineEdit>(resultsWindow, QStringLiteral("res%1%2").arg(sector).arg(row));
+}
+
+inline void press(const QString& window, const QString& button) {
+    QAbstractButton* control = forms::control<QAbstractButton>(window, button);
+    QVERIFY2(control, qPrintable(button));
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// Clicks the sector's tick box (the grid is shown first, as a user sees it).
+inline void tick(int sector) {
+    forms::show(grid);
+    press(grid, QStringLiteral("Check%1").arg(sector));
+}
+
+// Each character as a key press carrying its text (Greek letters included).
+inline void type(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Types "k=30;l=10" into the sector's boxes; "k=" empties a box.
+inline void fill(int sector, const QString& rows) {
+    for (const QString& entry : rows.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const char row = entry.at(0).toLatin1();
+        type(gridBox(sector, row), entry.mid(2));
+    }
+}
+
+} // namespace testsupport
