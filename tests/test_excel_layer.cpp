@@ -1,7 +1,9 @@
 // The spreadsheet layer: string cells written into the active worksheet, the
 // file it was opened from never written, the workbook shown as it now stands.
 #include <QtTest>
+#include <optional>
 
+#include "file_faults.h"
 #include "platform/desktop.h"
 #include "platform/excel.h"
 #include "platform/excel_sheet.h"
@@ -372,6 +374,54 @@ private slots:
             QVERIFY(temporary.files().isEmpty());
         else
             QVERIFY(!QFileInfo::exists(temporary.path));
+    }
+
+    // When the filled copy cannot be written, the user is told why, no part of
+    // it is left behind, and the workbook in memory can still be shown later.
+    void copyCannotBeWritten_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("read-only temporary folder")
+            << false << "Το συμπληρωμένο βιβλίο εργασίας δεν γράφτηκε στον φάκελο «%1»";
+        QTest::newRow("full disk") << true << "Το αρχείο «%1/Radiation_report-";
+    }
+    void copyCannotBeWritten() {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, message);
+        testsupport::TemporaryFolder temporary;
+        desktop::Recorder opened;
+        const QString path = writeWorkbook(dir.filePath(QStringLiteral("Radiation_report.XLS")),
+                                           {{"worksheet", worksheet("A1", "")}});
+        const QByteArray original = fileBytes(path);
+        excel::Application excel;
+        excel.workbooks().open(path);
+        excel.cells(1, 1).setValue(QStringLiteral("kept"));
+        QString caught;
+        {
+            std::optional<testsupport::ReadOnlyFolder> readOnly;
+            std::optional<testsupport::FileSizeLimit> limit;
+            if (fullDisk)
+                limit.emplace(100);
+            else
+                readOnly.emplace(temporary.path);
+            if (readOnly && !readOnly->ok)
+                QSKIP("this file system cannot make a folder read-only");
+            try {
+                excel.setVisible(true);
+            } catch (const excel::Error& e) {
+                caught = e.message();
+            }
+        }
+        QVERIFY2(caught.startsWith(QString(message).replace(QStringLiteral("%1"), temporary.path)),
+                 qPrintable(caught));
+        QVERIFY(opened.opened.isEmpty());
+        QVERIFY(temporary.files().isEmpty());
+        QCOMPARE(fileBytes(path), original);
+
+        excel.setVisible(true);
+        QCOMPARE(opened.opened.size(), 1);
+        QVERIFY(
+            writtenSheet(opened.opened.front(), QStringLiteral("xl/sheets/worksheet1.xml")).contains("kept"));
     }
 
     void cellsOutsideTheSheet_data() {
