@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/buttons.h"
+#include "platform/graphical_button.h"
 #include "platform/twips.h"
 #include "study/button_pictures.h"
 
@@ -81,16 +82,16 @@ Form2::Form2()
     for (const study::GridRow& row : fieldRows)
         rule(Frame1, tableLeft, row.top + boxHeight + 60, tableRight - tableLeft, 15);
 
+    // The bottom row at the right: "Back", the export, "Proceed to word".
     back1 =
-        place<QPushButton>(client(), QStringLiteral("back1"), 4560, 9480, 1575, 495, QStringLiteral("Back"));
-    print_report_excel = place<QPushButton>(client(), QStringLiteral("print_report_excel"), 8400, 9480, 3375,
-                                            495, QStringLiteral("Export to excel (Stand alone)"));
+        place<QPushButton>(client(), QStringLiteral("back1"), 14280, 9720, 1455, 735, QStringLiteral("Back"));
+    print_report_excel =
+        place<forms::GraphicalButton>(client(), QStringLiteral("print_report_excel"), 15840, 9720, 1455, 735,
+                                      QStringLiteral("Export to excel (Stand alone)"));
     print_report_excel->setIcon(study::spreadsheetPicture());
-    next_to_word = place<QPushButton>(client(), QStringLiteral("next_to_word"), 13440, 9480, 2775, 495,
-                                      QStringLiteral("Proceed to word"));
+    next_to_word = place<forms::GraphicalButton>(client(), QStringLiteral("next_to_word"), 17400, 9720, 1455,
+                                                 735, QStringLiteral("Proceed to word"));
     next_to_word->setIcon(study::documentPicture());
-    for (QPushButton* button : {print_report_excel, next_to_word})
-        button->setIconSize(QSize(20, 20));
 
     for (int k = 0; k < sectorCount; ++k)
         connect(Check[k], &QCheckBox::toggled, this, [this, k] { Check_Click(k + 1); });
