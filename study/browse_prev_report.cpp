@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "platform/buttons.h"
+#include "platform/excel.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 #include "study/menu_commands.h"
@@ -11,10 +12,19 @@
 using forms::place;
 
 namespace {
-// The spreadsheet shows the workbook as it stands, so any file the user picks
-// goes to the user's own application.
+// The spreadsheet shows an unchanged workbook as it stands, so any file the user
+// picks goes to the user's own application.
 void open_excel_workbook(const QString& path) {
-    study::openFileForUser(path);
+    if (!study::fileIsThere(path))
+        return;
+    try {
+        excel::Application spreadsheet;
+        spreadsheet.workbooks().open(path);
+        spreadsheet.setVisible(true);
+        spreadsheet.quit();
+    } catch (const excel::Error& failure) {
+        messages::critical(failure.message());
+    }
 }
 } // namespace
 
