@@ -38,11 +38,3 @@ void BM_CalculateSixSectors(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateSixSectors)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
