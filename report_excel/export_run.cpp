@@ -20,21 +20,21 @@ const QString bandWindow = QStringLiteral("Form1");
 const QString sectorWindow = QStringLiteral("Form2");
 } // namespace
 
-const Routine* dispatch(StudySource& study) {
+const Routine* dispatch(StudySource& study, const SectorTexts& sectors) {
     const Routine* ran = nullptr;
     for (const Routine& routine : routines) {
         const std::array<int, 3> checks = {study.value(bandWindow, QStringLiteral("Check1")),
                                            study.value(bandWindow, QStringLiteral("Check2")),
                                            study.value(bandWindow, QStringLiteral("Check3"))};
         if (checks == routine.checks) {
-            run(routine, study);
+            run(routine, study, sectors);
             ran = &routine;
         }
     }
     return ran;
 }
 
-void run(const Routine& routine, StudySource& study) {
+void run(const Routine& routine, StudySource& study, const SectorTexts& sectors) {
     excel::Application excel;
     excel.workbooks().open(desktop::inProgramFolder(QString::fromLatin1(templatePath)));
 
@@ -55,12 +55,17 @@ void run(const Routine& routine, StudySource& study) {
         excel.cells(cell.row, cell.column).setValue(value);
     }
 
+    const QString textWindow = QString::fromLatin1(sectors.window);
     for (int sector = 1; sector <= sectorCount; ++sector) {
         const bool inStudy = study.value(sectorWindow, QStringLiteral("Check%1").arg(sector)) == 1;
+        const bool hasBoxes = sector <= sectors.sectors;
         const SectorColumn& column = sectorColumns[sector - 1];
         for (int field = 0; field < sectorFieldCount; ++field) {
-            const QString value = inStudy ? study.text(sectorWindow, sectorBox(sector, field))
-                                          : QString::fromUtf16(sectorOutsideStudy);
+            QString value;
+            if (!inStudy)
+                value = QString::fromUtf16(sectorOutsideStudy);
+            else if (hasBoxes)
+                value = study.text(textWindow, sectorBox(sector, field));
             excel.cells(column.firstRow + field, column.column).setValue(value);
         }
     }

@@ -17,15 +17,24 @@ struct Routine {
 inline constexpr int routineCount = 7;
 extern const Routine routines[routineCount];
 
+// Where the texts of the ticked sectors are read: the boxes sec1a, sec1b ... of
+// one window. Whether a sector is in the study is always the tick of the
+// sectorisation window.
+struct SectorTexts {
+    const char* window;
+    int sectors; // sectors 1 to this have boxes there; a ticked sector beyond them gets empty texts
+};
+inline constexpr SectorTexts sectorisationTexts = {"Form2", sectorCount};
+
 // Makes the seven tests of the band check boxes in order, each with fresh
 // reads, and runs the routine of the test that holds. Returns that routine, or
 // null when no band is ticked. Throws excel::Error (or another std::exception)
 // when the export fails; no later test is made then.
-const Routine* dispatch(StudySource& study);
+const Routine* dispatch(StudySource& study, const SectorTexts& sectors = sectorisationTexts);
 
 // One export: opens the template in a new spreadsheet, writes the 39 cells of
 // the band calculation and the 135 of the sectors, shows the filled workbook
 // to the user and quits the spreadsheet.
-void run(const Routine& routine, StudySource& study);
+void run(const Routine& routine, StudySource& study, const SectorTexts& sectors = sectorisationTexts);
 
 } // namespace report_excel

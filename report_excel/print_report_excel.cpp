@@ -3,15 +3,18 @@
 #include <exception>
 
 #include "platform/messages.h"
-#include "report_excel/export_run.h"
 #include "report_excel/study_source.h"
 
 namespace report_excel {
 
 void print_report_excel_Click() {
+    exportStudy(sectorisationTexts);
+}
+
+void exportStudy(const SectorTexts& sectors) {
     StudyWindows windows;
     try {
-        dispatch(windows);
+        dispatch(windows, sectors);
     } catch (const std::exception& failure) {
         // The export only reads the windows: everything typed is still there.
         messages::critical(QStringLiteral("Η εξαγωγή στο Excel δεν έγινε.\n\n%1\n\n"

@@ -14,8 +14,14 @@
 #include "report_excel/study_source.h"
 #include "study_test.h"
 #include "temp_folder.h"
+#include "workbook_test.h"
 
 namespace {
+
+using testsupport::fileBytes;
+using testsupport::sectorBox;
+using testsupport::templateFile;
+using testsupport::writesOf;
 
 const QString outside = QStringLiteral("Εκτός μελέτης.");
 
@@ -32,10 +38,6 @@ const std::pair<const char*, const char*> bandCells[] = {
     {"H154", "depps1"}, {"H155", "depps2"}, {"H157", "depps3"}, {"H158", "depps4"},
 };
 
-// Field a of sectors 1 to 9; fields b to o follow down the column.
-const char* const sectorColumns[] = {"M", "N", "O", "M", "N", "O", "M", "N", "O"};
-const int sectorFirstRows[] = {207, 207, 207, 226, 226, 226, 244, 244, 244};
-
 // The band a box of Form1 belongs to, by its name (0 GSM-900, 1 DCS-1800,
 // 2 UMTS-2100), or -1 for the distances and the indices.
 int bandOf(const QString& box) {
@@ -50,10 +52,6 @@ int bandOf(const QString& box) {
 
 bool isElectricField(const QString& box) {
     return box.size() == 3 && box[0] == u'e';
-}
-
-QString sectorBox(int sector, int field) {
-    return QStringLiteral("sec%1%2").arg(sector).arg(QChar(u'a' + field));
 }
 
 void setText(const char* window, const QString& box, const QString& text) {
@@ -90,21 +88,12 @@ QStringList expectedWrites(const QList<int>& bands, const QList<int>& sectors, c
     }
     for (int sector = 1; sector <= 9; ++sector)
         for (int field = 0; field < 15; ++field) {
-            const QString cell = QStringLiteral("%1%2")
-                                     .arg(QString::fromLatin1(sectorColumns[sector - 1]))
-                                     .arg(sectorFirstRows[sector - 1] + field);
+            const QString cell = testsupport::sectorCell(sector, field);
             const QString text = !sectors.contains(sector)  ? QStringLiteral("-")
                                  : emptied.contains(sector) ? QString()
                                                             : sectorBox(sector, field);
             writes << cell + u'=' + text;
         }
-    return writes;
-}
-
-QStringList writesOf(const excel::Recorder& calls) {
-    QStringList writes;
-    for (const excel::Recorder::Write& w : calls.writes())
-        writes << excel::sheet::cellName(w.row, w.column) + u'=' + w.text;
     return writes;
 }
 
@@ -142,15 +131,6 @@ private:
     report_excel::StudyWindows windows;
 };
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString templateFile() {
-    return testsupport::programFolder() + QStringLiteral("/excel_print/Radiation_report.XLS");
-}
-
 // Everything the two windows show, to see that an export changed nothing.
 QStringList studySnapshot() {
     QStringList state;
@@ -165,13 +145,6 @@ QStringList studySnapshot() {
                 forms::control<QWidget>(QStringLiteral("Form2"), sectorBox(sector, field)));
     }
     return state;
-}
-
-// Debian's python3, which has openpyxl, before any other on the path.
-QString python3() {
-    const QString debian =
-        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
-    return debian.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : debian;
 }
 
 void pressExport() {
@@ -333,22 +306,9 @@ private slots:
         QCOMPARE(session.desktop.opened.size(), 1);
         QCOMPARE(fileBytes(templateFile()), original);
 
-        const auto join = [](const QList<int>& numbers, const QStringList& names = {}) {
-            QStringList parts;
-            for (int n : numbers)
-                parts << (names.isEmpty() ? QString::number(n) : names[n]);
-            return parts.join(u',');
-        };
-        QProcess check;
-        check.setProcessChannelMode(QProcess::MergedChannels);
-        check.start(python3(), {QStringLiteral(VORLUX_SOURCE_DIR "/tests/excel_workbook_check.py"),
-                                session.desktop.opened.front(), templateFile(),
-                                QStringLiteral("--bands=") + join(bands, {"gsm", "dcs", "umts"}),
-                                QStringLiteral("--sectors=") + join(sectors),
-                                QStringLiteral("--emptied=") + join(emptied)});
-        QVERIFY2(check.waitForFinished(60000), qPrintable(python3()));
-        QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0,
-                 check.readAll().constData());
+        const QString problems =
+            testsupport::workbookProblems(session.desktop.opened.front(), bands, sectors, emptied);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
     }
 
     // After a calculation the cells hold what the boxes show: the rounded
