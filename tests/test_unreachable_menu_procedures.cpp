@@ -3,6 +3,7 @@
 // program as the study windows' menus, show the save-as window as it stands,
 // and leave the grid as it was.
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QtTest>
 
@@ -20,14 +21,34 @@ struct Procedure {
     void (*run)();
     const char* file; // in the program folder
     bool isProgram;
+    const char* twin; // the sectorisation window's menu item that does the same
 };
 
 const Procedure procedureTable[] = {
-    {"open_fek1666_pdf", &procedures::open_fek1666_pdf, "files/fek1666.pdf", false},
-    {"open_kya53571_pdf", &procedures::open_kya53571_pdf, "files/KYA_53571_3839.pdf", false},
-    {"open_n3431_pdf", &procedures::open_n3431_pdf, "files/Nomos_3431_2006.pdf", false},
-    {"show_form_help", &procedures::show_form_help, "exes/sectorplan", true},
+    {"open_fek1666_pdf", &procedures::open_fek1666_pdf, "files/fek1666.pdf", false, "fek_1666_1"},
+    {"open_kya53571_pdf", &procedures::open_kya53571_pdf, "files/KYA_53571_3839.pdf", false, "KYA53571_1"},
+    {"open_n3431_pdf", &procedures::open_n3431_pdf, "files/Nomos_3431_2006.pdf", false, "N3431_1"},
+    {"show_form_help", &procedures::show_form_help, "exes/sectorplan", true, "present_form_1"},
 };
+
+void chooseTwin(const Procedure& procedure) {
+    forms::show(QStringLiteral("Form2"));
+    QAction* item = forms::get(QStringLiteral("Form2"))->menuBar()->findChild<QAction*>(procedure.twin);
+    QVERIFY2(item, procedure.twin);
+    item->trigger();
+}
+
+// What the desktop was asked to do, "open PATH" or "start PATH ARGUMENTS..."; then forgotten.
+QStringList takeHandedOn(desktop::Recorder& desktop) {
+    QStringList asked;
+    for (const QString& path : desktop.opened)
+        asked << QStringLiteral("open ") + path;
+    for (const desktop::Recorder::Start& start : desktop.started)
+        asked << (QStringList{QStringLiteral("start"), start.program} + start.arguments).join(u' ');
+    desktop.opened.clear();
+    desktop.started.clear();
+    return asked;
+}
 
 const Procedure& procedureNamed(const QString& name) {
     for (const Procedure& procedure : procedureTable)
@@ -74,8 +95,9 @@ private slots:
         for (const Procedure& procedure : procedureTable)
             QTest::newRow(procedure.name) << QString::fromLatin1(procedure.name);
     }
-    // Each call hands the file on again as one whole path; a program is started
-    // without arguments. The grid stays visible and as it was.
+    // Each call hands the file on again as one whole path, a program without
+    // arguments, exactly as the sectorisation window's menu item does. The grid
+    // stays visible and as it was.
     void documentsAndHelp() {
         QFETCH(QString, procedure);
         const Procedure& called = procedureNamed(procedure);
@@ -88,20 +110,14 @@ private slots:
         called.run();
 
         QCOMPARE(session.messages.shown, QList<messages::Shown>{});
-        const QString path = desktop::inProgramFolder(QString::fromLatin1(called.file));
-        if (called.isProgram) {
-            QCOMPARE(session.desktop.started.size(), 2);
-            for (const desktop::Recorder::Start& start : session.desktop.started) {
-                QCOMPARE(start.program, path);
-                QCOMPARE(start.arguments, QStringList{});
-            }
-            QVERIFY(session.desktop.opened.isEmpty());
-        } else {
-            QCOMPARE(session.desktop.opened, (QStringList{path, path}));
-            QVERIFY(session.desktop.started.isEmpty());
-        }
+        const QString once = (called.isProgram ? QStringLiteral("start ") : QStringLiteral("open ")) +
+                             desktop::inProgramFolder(QString::fromLatin1(called.file));
+        QCOMPARE(takeHandedOn(session.desktop), (QStringList{once, once}));
         QCOMPARE(shownWindows(), windows);
         QCOMPARE(gridState(), before);
+
+        chooseTwin(called);
+        QCOMPARE(takeHandedOn(session.desktop), QStringList{once});
     }
 
     // Nothing at the place the program looks: the same message as the menus
