@@ -16,10 +16,6 @@ template <class Receiver, class Slot> void onValueChange(QCheckBox* box, Receive
     QObject::connect(box, &QCheckBox::toggled, receiver, [receiver, slot] { (receiver->*slot)(); });
 }
 
-} // namespace forms
-
-namespace forms {
-
 // One procedure shared by a family of numbered controls (Check1..Check6,
 // sc1..sc6): it is passed the control's number.
 template <class Receiver, class Slot>

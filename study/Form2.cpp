@@ -94,7 +94,7 @@ Form2::Form2()
     next_to_word->setIcon(study::documentPicture());
 
     for (int k = 0; k < sectorCount; ++k)
-        connect(Check[k], &QCheckBox::toggled, this, [this, k] { Check_Click(k + 1); });
+        forms::onValueChange(Check[k], this, &Form2::Check_Click, k + 1);
     forms::onClick(back1, this, &Form2::back1_Click);
     forms::onClick(next_to_word, this, &Form2::next_to_word_Click);
 }
