@@ -109,6 +109,17 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
     return entries;
 }
 
+// The fastest deflate level: a document is saved several times over while a
+// report is built, and its parts are small.
+constexpr zip_uint32_t fastest = 1;
+
+// A small part is stored: deflating it saves a few hundred bytes at most, and
+// every deflated part costs a compressor of its own (far more than the part).
+zip_int32_t compressionOf(const QByteArray& content) {
+    constexpr qsizetype smallPart = 1024;
+    return content.size() < smallPart ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+}
+
 void writeAll(int fd, const QByteArray& data) {
     const char* at = data.constData();
     qsizetype left = data.size();
@@ -157,13 +168,17 @@ Package::Package(Package&&) noexcept = default;
 Package& Package::operator=(Package&&) noexcept = default;
 
 Package Package::open(const QString& path) {
+    return fromBytes(readFile(path), label(path));
+}
+
+QByteArray Package::readFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile())
         throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(label(path))));
     if (!file.open(QIODevice::ReadOnly))
         throw Error(
             QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(label(path)), file.errorString()));
-    return fromBytes(file.readAll(), label(path));
+    return file.readAll();
 }
 
 Package Package::fromBytes(const QByteArray& zip, const QString& name) {
@@ -383,9 +398,11 @@ QByteArray Package::toBytes() const {
     for (size_t i = 0; i < parts.size(); ++i) {
         zip_source_t* data = zip_source_buffer(archive, contents[i].constData(), contents[i].size(), 0);
         const QByteArray name = parts[i]->name.toUtf8();
-        if (!data || zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8) < 0) {
-            if (data)
-                zip_source_free(data);
+        const zip_int64_t index = data ? zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0 && data)
+            zip_source_free(data); // the archive took it only when added
+        if (index < 0 || zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                                  compressionOf(contents[i]), fastest) != 0) {
             const QString detail = QString::fromUtf8(zip_strerror(archive));
             zip_discard(archive);
             zip_source_free(buffer);
@@ -415,7 +432,7 @@ QByteArray Package::toBytes() const {
     return out;
 }
 
-void Package::save(const QString& path) const {
+QByteArray Package::save(const QString& path, Durability durability) const {
     const QByteArray data = toBytes();
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
@@ -444,7 +461,7 @@ void Package::save(const QString& path) const {
         if (::fchmod(fd, mode) != 0)
             throw errno;
         writeAll(fd, data);
-        if (::fsync(fd) != 0)
+        if (durability == Durability::Flushed && ::fsync(fd) != 0)
             throw errno;
         if (::close(fd) != 0) {
             const int error = errno;
@@ -461,6 +478,17 @@ void Package::save(const QString& path) const {
         ::unlink(temporary.constData());
         throw failed(error);
     }
+    return data;
+}
+
+void Package::flush(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int error = fd < 0 ? errno : (::fsync(fd) == 0 ? 0 : errno);
+    if (fd >= 0)
+        ::close(fd);
+    if (error != 0)
+        throw Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.")
+                        .arg(quoted(label(path)), failureCause(error)));
 }
 
 } // namespace ooxml

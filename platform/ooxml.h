@@ -47,6 +47,8 @@ public:
     // Reads the package at path. Throws Error when the file is missing, cannot be
     // read, is not a zip file or has no content types.
     static Package open(const QString& path);
+    // The file's bytes, with the same failures as open.
+    static QByteArray readFile(const QString& path);
     // The same from bytes in memory; label names the source in messages.
     static Package fromBytes(const QByteArray& zip, const QString& label);
 
@@ -83,9 +85,15 @@ public:
     QString relatedPart(const QString& source, const QString& type) const;
 
     QByteArray toBytes() const;
+    // Whether save waits for the disk: a document saved again and again while it
+    // is built is flushed once, when it is finished (flush()).
+    enum class Durability { Flushed, Unflushed };
     // Writes the package to path atomically: a temporary file in the same folder,
     // renamed over path only when complete. Throws Error and leaves path as it was.
-    void save(const QString& path) const;
+    // Returns the bytes written.
+    QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
+    // Waits until the file at path, written Unflushed, is on the disk.
+    static void flush(const QString& path);
 
 private:
     struct Part;

@@ -30,6 +30,46 @@ QString showingCopyPath(const QString& path) {
     return QDir(folder).filePath(name);
 }
 
+// Packages of documents closed unchanged, each with the bytes of its file. A
+// report is reopened after every append and the templates on every report:
+// when the file still holds exactly those bytes, the package is taken as it
+// stands instead of being inflated and parsed anew.
+class ClosedPackages {
+public:
+    void keep(const QString& path, QByteArray fileBytes, std::unique_ptr<ooxml::Package> package) {
+        std::erase_if(kept, [&](const Kept& k) { return k.path == path; });
+        if (kept.size() == limit)
+            kept.erase(kept.begin());
+        kept.push_back({path, std::move(fileBytes), std::move(package)});
+    }
+    std::unique_ptr<ooxml::Package> take(const QString& path, const QByteArray& fileBytes) {
+        for (auto it = kept.begin(); it != kept.end(); ++it) {
+            if (it->path != path)
+                continue;
+            std::unique_ptr<ooxml::Package> package;
+            if (it->fileBytes == fileBytes)
+                package = std::move(it->package);
+            kept.erase(it);
+            return package;
+        }
+        return nullptr;
+    }
+
+private:
+    struct Kept {
+        QString path;
+        QByteArray fileBytes;
+        std::unique_ptr<ooxml::Package> package;
+    };
+    static constexpr size_t limit = 16;
+    std::vector<Kept> kept;
+};
+
+ClosedPackages& closedPackages() {
+    static ClosedPackages packages;
+    return packages;
+}
+
 } // namespace
 
 // Documents -----------------------------------------------------------------
@@ -39,16 +79,26 @@ Document::Document(Application* application, QString path, bool readOnly)
     , path(std::move(path))
     , readOnly(readOnly) {}
 
-Document::~Document() = default;
+Document::~Document() {
+    if (loaded && !dirty && !fileBytes.isEmpty())
+        closedPackages().keep(path, std::move(fileBytes), std::move(loaded));
+}
 
 ooxml::Package& Document::package() {
-    if (!loaded)
-        loaded = std::make_unique<ooxml::Package>(ooxml::Package::open(path));
+    if (!loaded) {
+        QByteArray bytes = ooxml::Package::readFile(path);
+        loaded = closedPackages().take(path, bytes);
+        if (!loaded)
+            loaded = std::make_unique<ooxml::Package>(
+                ooxml::Package::fromBytes(bytes, QDir::toNativeSeparators(path)));
+        fileBytes = std::move(bytes);
+    }
     return *loaded;
 }
 
 void Document::saveAs(const QString& fileName) {
-    package().save(fileName);
+    fileBytes = package().save(fileName, ooxml::Package::Durability::Unflushed);
+    unflushed = true;
     path = absolute(fileName);
     readOnly = false;
     dirty = false;
@@ -61,7 +111,8 @@ void Document::save() {
         return;
     if (readOnly)
         throw Error(QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(quoted(path)));
-    package().save(path);
+    fileBytes = package().save(path, ooxml::Package::Durability::Unflushed);
+    unflushed = true;
     dirty = false;
 }
 
@@ -132,6 +183,9 @@ void Application::show(Document& document) {
     if (document.dirty || file.isEmpty()) {
         file = showingCopyPath(document.path);
         document.package().save(file);
+    } else if (document.unflushed) {
+        ooxml::Package::flush(file);
+        document.unflushed = false;
     }
     if (!desktop::openForUser(file))
         throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου %1.").arg(quoted(file)));

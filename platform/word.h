@@ -128,6 +128,8 @@ private:
     QString path;
     bool readOnly;
     bool dirty = false;
+    bool unflushed = false; // saved, not yet waited on the disk for
+    QByteArray fileBytes;   // the file as the loaded package was read or last saved
     bool shown = false;
     std::unique_ptr<ooxml::Package> loaded;
 };

@@ -401,7 +401,9 @@ void Range::setText(const QString& text) const {
     const pugi::xml_node runProperties =
         first.find_node([](pugi::xml_node n) { return is(n, "w:r"); }).child("w:rPr");
 
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // Built once: compiling the pattern costs more than a whole table fill.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineBreak);
     if (kind == Kind::Content && text.isEmpty())
         lines.clear();
     // The whole content ends in the document's closing paragraph.

@@ -306,6 +306,29 @@ private slots:
         QVERIFY(failureOf([&] { app.activeDocument(); }).contains(QStringLiteral("ανοιχτό έγγραφο")));
     }
 
+    // A document opened again reads its file as it now stands: changed by
+    // another application since, or changed here and closed without a save.
+    void reopeningReadsTheFileAsItStands() {
+        QTemporaryDir dir;
+        const QString path = writeDocument(dir.filePath(QStringLiteral("t.doc")), paragraph("ένα"));
+        word::Application app;
+        QCOMPARE(app.documents().open(path).paragraphs().count(), 1);
+        app.activeDocument().close();
+
+        writeDocument(path, paragraph("ένα") + paragraph("δύο") + paragraph("τρία"));
+        QCOMPARE(app.documents().open(path).paragraphs().count(), 3);
+        app.activeDocument().content().setText(QStringLiteral("α\nβ\nγ\nδ"));
+        QCOMPARE(app.activeDocument().paragraphs().count(), 5);
+        app.activeDocument().close();
+        QCOMPARE(app.documents().open(path).paragraphs().count(), 3);
+
+        app.activeDocument().content().setText(QStringLiteral("α"));
+        app.activeDocument().save();
+        app.activeDocument().close();
+        QCOMPARE(app.documents().open(path).paragraphs().count(), 2);
+        QCOMPARE(DocxReader(path).body(), QStringList({"α", ""}));
+    }
+
     // Shown unchanged, a document goes to the user's application as its file
     // stands, without being read: an old binary document opens all the same.
     void visibleHandsFilesToTheUser() {
