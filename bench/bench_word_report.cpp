@@ -1,14 +1,21 @@
-// The whole report procedure on the shipped templates: a study with every box
-// filled, "Create report" as the save-as window runs it, the report written.
+// The report on the shipped templates, a study with every box filled: the
+// report procedure alone, and the press of "Create report" as the user meets
+// it, with the study's windows shown, from the click to the report opened.
+// Run under a real X server: QT_QPA_PLATFORM=xcb xvfb-run -a bench_word_report
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include "platform/controls.h"
+#include "platform/filelists.h"
 #include "platform/forms.h"
+#include "report_word/browse.h"
 #include "report_word/report_assembly.h"
 #include "report_word/report_tables.h"
+#include "study/Form2.h"
 #include "study_test.h"
 
 namespace {
@@ -21,17 +28,26 @@ void fillStudy() {
         QStringLiteral("Ο σταθμός βρίσκεται στο δώμα πενταώροφου κτιρίου.\nΔύο ιστοί, οκτώ κεραίες."));
 }
 
+// The program folder's templates copied, so no run rewrites the build's own
+// description template.
+class ProgramCopy {
+public:
+    ProgramCopy() {
+        QDir().mkpath(program.filePath(QStringLiteral("words")));
+        const QString words = testsupport::programFolder() + QStringLiteral("/words/");
+        for (const QString& name : QDir(words).entryList(QDir::Files))
+            QFile::copy(words + name, program.filePath(QStringLiteral("words/") + name));
+        desktop::setProgramFolder(program.path());
+    }
+
+private:
+    QTemporaryDir program;
+};
+
 void BM_WordReport(benchmark::State& state) {
     testsupport::Session session;
-    // The templates copied, so the benchmark rewrites no description template of the build.
-    QTemporaryDir program;
+    ProgramCopy program;
     QTemporaryDir out;
-    QDir().mkpath(program.filePath(QStringLiteral("words")));
-    for (const QString& name :
-         QDir(testsupport::programFolder() + QStringLiteral("/words")).entryList(QDir::Files))
-        QFile::copy(testsupport::programFolder() + QStringLiteral("/words/") + name,
-                    program.filePath(QStringLiteral("words/") + name));
-    desktop::setProgramFolder(program.path());
     fillStudy();
     for (auto _ : state) {
         if (!report_word::createReport(out.path(), QStringLiteral("μελέτη"))) {
@@ -42,5 +58,33 @@ void BM_WordReport(benchmark::State& state) {
     state.counters["report_bytes"] = QFileInfo(out.filePath(QStringLiteral("μελέτη.doc"))).size();
 }
 BENCHMARK(BM_WordReport)->Unit(benchmark::kMillisecond);
+
+void BM_CreateReportPress(benchmark::State& state) {
+    testsupport::Session session;
+    ProgramCopy program;
+    QTemporaryDir out;
+    fillStudy();
+    for (const char* window : {"pinb1", "pinb2", "eisagwgh_meleths", "Form1", "Form2"})
+        forms::show(QString::fromLatin1(window));
+    for (auto _ : state) {
+        state.PauseTiming();
+        forms::get<Form2>()->next_to_word->click();
+        browse* window = forms::get<browse>();
+        window->Dir1->setPath(out.path());
+        window->Text1->setText(QStringLiteral("μελέτη"));
+        QCoreApplication::processEvents();
+        session.desktop.opened.clear();
+        state.ResumeTiming();
+
+        QTest::mouseClick(window->create_report, Qt::LeftButton);
+        session.settle();
+
+        if (session.desktop.opened.size() != 1 || forms::isLoaded(QStringLiteral("browse"))) {
+            state.SkipWithError(qPrintable(session.messages.texts().join(u'\n')));
+            break;
+        }
+    }
+}
+BENCHMARK(BM_CreateReportPress)->Unit(benchmark::kMillisecond);
 
 } // namespace
