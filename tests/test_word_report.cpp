@@ -12,13 +12,13 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/numbers.h"
+#include "report_cells.h"
 #include "report_word/browse.h"
-#include "report_word/report_tables.h"
 #include "study/Form2.h"
 #include "study_test.h"
 
-using report_word::ReportCell;
 using testsupport::DocxReader;
+using testsupport::ExpectedCell;
 
 namespace {
 
@@ -42,13 +42,20 @@ void writeFile(const QString& path, const QByteArray& data) {
     file.write(data);
 }
 
-QWidget* box(const char* window, const QString& name) {
-    return forms::control<QWidget>(QString::fromLatin1(window), name);
+QWidget* box(const QString& window, const QString& name) {
+    return forms::control<QWidget>(window, name);
 }
 
-// Every box the report reads holds its own name ("on1", "sec4g", ...).
+// The cells of the report's tables and the box each must hold.
+const std::vector<ExpectedCell>& expectedCells() {
+    static const std::vector<ExpectedCell> cells = testsupport::expectedReportCells();
+    return cells;
+}
+
+// Every box the report reads holds its own name ("on1", "sec4g", ...), so a
+// cell filled from another box shows the other box's name.
 void fillWithNames() {
-    for (const ReportCell& cell : report_word::reportCells())
+    for (const ExpectedCell& cell : expectedCells())
         forms::setTextOf(box(cell.window, cell.box), cell.box);
 }
 
@@ -135,11 +142,14 @@ private slots:
         QCOMPARE(report.tableCount(), offset + 13);
 
         QSet<QString> written;
-        for (const ReportCell& cell : report_word::reportCells()) {
+        QSet<QString> boxes;
+        for (const ExpectedCell& cell : expectedCells()) {
             QCOMPARE(report.cell(offset + cell.table, cell.row, cell.column), cell.box);
             written.insert(QStringLiteral("%1/%2/%3").arg(cell.table).arg(cell.row).arg(cell.column));
+            boxes.insert(cell.box);
         }
         QCOMPARE(written.size(), 386);
+        QCOMPARE(boxes.size(), 386 - 7); // only the antenna counts of table 1 are written twice
         for (int column = 2; column <= 8; ++column)
             QCOMPARE(report.cell(offset + 1, 4, column), report.cell(offset + 1, 3, column));
         // The cells the fill leaves alone: the template's captions and headers.
@@ -196,9 +206,9 @@ private slots:
         forms::setTextOf(forms::control<QWidget>(window, box), text);
         const QString path = createReport(QStringLiteral("κείμενα"));
         QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
-        const auto& cells = report_word::reportCells();
-        const auto cell = std::find_if(cells.begin(), cells.end(), [&](const ReportCell& c) {
-            return c.box == box && QString::fromLatin1(c.window) == window;
+        const auto& cells = expectedCells();
+        const auto cell = std::find_if(cells.begin(), cells.end(), [&](const ExpectedCell& c) {
+            return c.box == box && c.window == window;
         });
         QVERIFY(cell != cells.end());
         QCOMPARE(DocxReader(path).cell(tablesBefore(words) + cell->table, cell->row, cell->column), text);
@@ -239,7 +249,7 @@ private slots:
         QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
         const DocxReader report(path);
         const int offset = tablesBefore(words);
-        for (const ReportCell& cell : report_word::reportCells()) {
+        for (const ExpectedCell& cell : expectedCells()) {
             if (cell.table < 4)
                 continue;
             const QString shown = forms::textOf(box(cell.window, cell.box));
