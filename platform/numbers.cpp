@@ -25,6 +25,11 @@ QString text(double value) {
         return QString();
     if (value == 0.0)
         return QStringLiteral("0"); // no "-0"
+    // The largest values round past the largest double at 15 digits, and that
+    // text would not read back: they are written as the 15 digits below.
+    constexpr double largestFifteenDigits = 1.79769313486231e308;
+    if (std::fabs(value) > largestFifteenDigits)
+        value = std::copysign(largestFifteenDigits, value);
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
     QString result = QString::fromLatin1(buffer);

@@ -94,6 +94,27 @@ private slots:
         for (double v : {31.62, 0.2014, 8.7118, 1e-5, 1234567.891})
             QCOMPARE(*numbers::parse(numbers::text(v)), v);
     }
+
+    // At 15 digits the largest values would round past the largest double, and
+    // their text would no longer read as a number.
+    void largestValues_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        const double largest = std::numeric_limits<double>::max();
+        QTest::newRow("largest") << largest << "1,79769313486231E+308";
+        QTest::newRow("largest negative") << -largest << "-1,79769313486231E+308";
+        QTest::newRow("next below the largest") << std::nextafter(largest, 0.0) << "1,79769313486231E+308";
+        QTest::newRow("already below") << 1.797693134862312e308 << "1,79769313486231E+308";
+        QTest::newRow("below the rounding") << 1.79769313486229e308 << "1,79769313486229E+308";
+    }
+    void largestValues() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(numbers::text(value), expected);
+        const std::optional<double> back = numbers::parse(expected);
+        QVERIFY(back.has_value());
+        QVERIFY(std::fabs(*back - value) <= std::fabs(value) * 1e-14);
+    }
 };
 
 QTEST_GUILESS_MAIN(NumbersTest)
