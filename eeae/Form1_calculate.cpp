@@ -63,16 +63,17 @@ void Form1::calculate_Click() {
     }
     const std::optional<double> d1 = numbers::parse(dp1->text());
     const std::optional<double> d2 = numbers::parse(dp2->text());
-    if (!d1 || !d2 || *d1 <= 0 || *d2 <= 0) {
+    if (!d1 || !d2 || *d1 <= 0 || *d2 <= 0 || eeae::vanishes(*d1) || eeae::vanishes(*d2)) {
         messages::critical(QString::fromUtf8(distanceMessage));
         return;
     }
-    // A distance so near zero that a figure would not fit in a double counts as zero.
+    // The distances are not zero, so a figure too large for its box comes from
+    // the band's own values. All figures are formed before any box is written.
     std::array<eeae::BandFigures, 3> figures{};
     for (Band band : ticked) {
         figures[eeae::indexOf(band)] = eeae::bandFigures(band, inputs[eeae::indexOf(band)], *d1, *d2);
         if (!eeae::figuresShowable(figures[eeae::indexOf(band)])) {
-            messages::critical(QString::fromUtf8(distanceMessage));
+            messages::critical(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].invalidMessage));
             return;
         }
     }

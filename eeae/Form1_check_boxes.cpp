@@ -44,15 +44,26 @@ void Form1::onBandClicked(Band own, Band firstOther, Band secondOther) {
         return;
     }
 
-    // Only an exact zero fails (a negative value passes); so do inputs or power
-    // densities that hold no number, as for a band ticked after the last
-    // calculation. The first failing band gets its hint and nothing else changes.
-    std::vector<eeae::BandDensities> densities;
+    // The inputs of every remaining band are checked first, in order: only an
+    // exact zero fails (a negative value passes), and so does a text that is no
+    // number. Only then their power densities, which hold no number for a band
+    // ticked after the last calculation. The first failing band gets its hint
+    // and nothing else changes.
+    const auto hint = [](Band band) {
+        messages::information(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].hint));
+    };
     for (Band band : remaining) {
         const std::optional<eeae::BandInputs> in = inputsOf(band);
+        if (!in || in->power == 0 || in->mainGain == 0 || in->sideGain == 0) {
+            hint(band);
+            return;
+        }
+    }
+    std::vector<eeae::BandDensities> densities;
+    for (Band band : remaining) {
         const std::optional<eeae::BandDensities> shown = densitiesOf(band);
-        if (!in || in->power == 0 || in->mainGain == 0 || in->sideGain == 0 || !shown) {
-            messages::information(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].hint));
+        if (!shown) {
+            hint(band);
             return;
         }
         densities.push_back(*shown);

@@ -68,6 +68,10 @@ bool inputsShowable(Band band, const BandInputs& in) {
            std::isfinite(safetyDistance(in.mainGain, in.power, limits.l70));
 }
 
+bool vanishes(double distance) {
+    return distance * distance * pi == 0;
+}
+
 bool figuresShowable(const BandFigures& figures) {
     for (double figure : figures)
         if (!std::isfinite(figure))

@@ -55,10 +55,12 @@ double throughText(double value);
 // Inputs whose figures a double can hold whatever the distances: the gain
 // factors and the safety distances.
 bool inputsShowable(Band band, const BandInputs& inputs);
-// All eight figures are finite, so every box gets a text. With showable inputs
-// a figure that is not comes from a distance near zero. The index needs no check
-// of its own: a power density whose E field is finite is far below the largest
-// double, and so are its quotients and their sum.
+// A distance so near zero that its square, the power density's denominator,
+// is zero in a double: the formulas see a zero distance.
+bool vanishes(double distance);
+// All eight figures are finite, so every box gets a text. The index needs no
+// check of its own: a power density whose E field is finite is far below the
+// largest double, and so are its quotients and their sum.
 bool figuresShowable(const BandFigures& figures);
 
 // The power densities of a band as its boxes hold them.

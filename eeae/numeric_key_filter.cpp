@@ -1,5 +1,6 @@
 #include "eeae/numeric_key_filter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace eeae {
@@ -52,9 +53,25 @@ bool passesNumericFilter(const QKeyEvent& event) {
     return true;
 }
 
+QString numericPart(const QString& committed) {
+    QString kept;
+    for (QChar c : committed)
+        if (allowed.contains(c))
+            kept += c;
+    return kept;
+}
+
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !passesNumericFilter(*static_cast<QKeyEvent*>(event)))
         return true;
+    // Dead keys, compose and input-method engines type by committing text, one
+    // or more characters at once: each character meets the filter of a key press.
+    if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString kept = numericPart(input->commitString());
+        if (kept != input->commitString())
+            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace numbers {
 
@@ -20,6 +21,31 @@ std::optional<double> parse(const QString& text) {
     return value;
 }
 
+namespace {
+// Decimal comma and capital E, as the windows write them.
+QString greek(const char* form) {
+    QString result = QString::fromLatin1(form);
+    result.replace(QLatin1Char('.'), QLatin1Char(','));
+    result.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return result;
+}
+
+// The value's first 15 significant digits, cut toward zero, with no trailing
+// zeros: "1.79769313486231e+308". Only used at the top of the range, where the
+// exponent form is the general form too.
+QString cutToFifteenDigits(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.16e", value); // 17 digits: d.dddddddddddddddde+ddd
+    std::string form = buffer;
+    const std::size_t exponent = form.find('e');
+    std::string mantissa = form.substr(0, exponent - 2); // 15 digits
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);
+    if (mantissa.back() == '.')
+        mantissa.pop_back();
+    return greek((mantissa + form.substr(exponent)).c_str());
+}
+} // namespace
+
 QString text(double value) {
     if (!std::isfinite(value))
         return QString();
@@ -32,10 +58,12 @@ QString text(double value) {
         value = std::copysign(largestFifteenDigits, value);
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString result = QString::fromLatin1(buffer);
-    result.replace(QLatin1Char('.'), QLatin1Char(','));
-    result.replace(QLatin1Char('e'), QLatin1Char('E'));
-    return result;
+    const QString nearest = greek(buffer);
+    // Next to the largest double the nearest 15-digit form lies beyond it and
+    // would read back as no number; the form toward zero reads back.
+    if (!parse(nearest))
+        return cutToFifteenDigits(value);
+    return nearest;
 }
 
 double roundHalfEven(double value, int decimals) {

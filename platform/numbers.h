@@ -13,8 +13,10 @@ std::optional<double> parse(const QString& text);
 
 // The general text form of a value: decimal comma, at most 15 significant
 // digits, no trailing zeros, exponent form for very large and very small values
-// ("31,6", "3", "1E-05", "1,23456789012346E+17"). A value that is not finite
-// has no text form and gives an empty text.
+// ("31,6", "3", "1E-05", "1,23456789012346E+17"). Next to the largest double
+// the digits are cut toward zero ("1,79769313486231E+308"), so the text of every
+// finite value reads back as a number. A value that is not finite has no text
+// form and gives an empty text.
 QString text(double value);
 
 // x rounded to the given number of decimals, ties to even, on x times 10^d.

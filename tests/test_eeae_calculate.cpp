@@ -187,6 +187,43 @@ private slots:
         QVERIFY(!session->programEnded);
     }
 
+    // Distances that are not zero, yet a band's figure is beyond a double (its E
+    // field at 1 m): that band's message, and no box is written.
+    void aFigureTooLargeNamesItsBand_data() {
+        QTest::addColumn<QStringList>("boxes"); // P, Gml, Gsl of the band
+        QTest::addColumn<QString>("message");
+        QTest::newRow("GSM-900") << QStringList{"pgsm", "gmlgsm", "gslgsm"} << gsmMessage;
+        QTest::newRow("DCS-1800, after GSM-900 passed")
+            << QStringList{"pdcs", "gmldcs", "gsldcs"} << dcsMessage;
+        QTest::newRow("UMTS-2100") << QStringList{"pumts", "gmlumts", "gslumts"} << umtsMessage;
+    }
+    void aFigureTooLargeNamesItsBand() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, message);
+        enterAll();
+        press("calculate");
+        type(boxes[0], "1");
+        type(boxes[1], "3075");
+        type(boxes[2], "5");
+        distances("1", "1");
+        const auto before = snapshot();
+        press("calculate");
+        QCOMPARE(session->messages.shown, (QList<messages::Shown>{{messages::Icon::Critical, message}}));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(!session->programEnded);
+    }
+
+    // The index comes from the unrounded densities: 0,0050475/2,7 + 0,100706/5,4
+    // is 0,0205194; the shown 0,005 and 0,1007 would give 0,0205, shown as 0,02.
+    void theIndexIsFormedBeforeRounding() {
+        enter(gsm, "1", "17", "2");
+        enter(dcs, "1", "18", "15");
+        distances("10", "50");
+        press("calculate");
+        QCOMPARE(texts({"sg1", "sd1"}), (QStringList{"0,005", "0,1007"}));
+        QCOMPARE(text("depps1"), QStringLiteral("0,021"));
+    }
+
     void onlyTheFirstFailingBandIsReported_data() {
         QTest::addColumn<QStringList>("zeroed");
         QTest::addColumn<QString>("message");

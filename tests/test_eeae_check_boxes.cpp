@@ -34,6 +34,15 @@ void verifyCleared(const QString& check) {
     }
     QCOMPARE(texts(ownResults[check]), QStringList(8, "-"));
 }
+
+// What a window shows after the own band was cleared and a hint stopped the rest.
+void expectOwnBandCleared(QMap<QString, QString>& expected, const QString& check) {
+    expected[check] = "0";
+    for (const QString& box : ownInputs[check])
+        expected[box] = "0|off";
+    for (const QString& box : ownResults[check])
+        expected[box] = "-|off";
+}
 } // namespace
 
 class CheckBoxesTest : public QObject {
@@ -171,11 +180,7 @@ private slots:
                  (QList<messages::Shown>{{messages::Icon::Information, hint(qPrintable(band))}}));
         // The own band is cleared; the index and the diagram keep what they showed.
         verifyCleared(check);
-        expected[check] = "0";
-        for (const QString& box : ownInputs[check])
-            expected[box] = "0|off";
-        for (const QString& box : ownResults[check])
-            expected[box] = "-|off";
+        expectOwnBandCleared(expected, check);
         QCOMPARE(snapshot(), expected);
         QVERIFY(!session->programEnded);
     }
@@ -201,6 +206,53 @@ private slots:
         QCOMPARE(texts(indexBoxes), QStringList(4, "Δεν ορίζεται"));
         QCOMPARE(captions(), (QStringList{"GSM:5dBi", "", "", "", "GSM:17dBi", ""}));
         QCOMPARE(linesShown(), (QList<bool>{true, false, false, false, true, false}));
+    }
+
+    // Every remaining band's inputs are checked before any power density: a band
+    // ticked and typed after the calculation holds "-" there, and gets its hint
+    // only when all inputs pass.
+    void inputsAreCheckedBeforeAnyDensity_data() {
+        QTest::addColumn<QList<bool>>("calculated"); // GSM-900, DCS-1800, UMTS-2100
+        QTest::addColumn<QList<bool>>("typedAfter");
+        QTest::addColumn<QString>("zeroed");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("UMTS power 0 before DCS without densities")
+            << QList<bool>{true, false, true} << QList<bool>{false, true, false} << "pumts"
+            << "Check1"
+            << "UMTS-2100";
+        QTest::newRow("every input passes, DCS without densities")
+            << QList<bool>{true, false, true} << QList<bool>{false, true, false} << ""
+            << "Check1"
+            << "DCS-1800";
+        QTest::newRow("every input passes, the second band without densities")
+            << QList<bool>{true, true, false} << QList<bool>{false, false, true} << ""
+            << "Check2"
+            << "UMTS-2100";
+        QTest::newRow("DCS main lobe 0 after GSM without densities")
+            << QList<bool>{false, true, true} << QList<bool>{true, false, false} << "gmldcs"
+            << "Check3"
+            << "DCS-1800";
+    }
+    void inputsAreCheckedBeforeAnyDensity() {
+        QFETCH(QList<bool>, calculated);
+        QFETCH(QList<bool>, typedAfter);
+        QFETCH(QString, zeroed);
+        QFETCH(QString, check);
+        QFETCH(QString, band);
+        enterUsual(calculated);
+        distances("10", "50");
+        press("calculate");
+        enterUsual(typedAfter);
+        if (!zeroed.isEmpty())
+            type(zeroed, "0");
+        session->messages.shown.clear();
+        auto expected = snapshot();
+        click(check);
+        QCOMPARE(session->messages.shown,
+                 (QList<messages::Shown>{{messages::Icon::Information, hint(qPrintable(band))}}));
+        expectOwnBandCleared(expected, check);
+        QCOMPARE(snapshot(), expected);
     }
 
     void proceedIsNeverTouched() {

@@ -1,6 +1,7 @@
 // The key filter of the eleven input boxes, through real key events: digits,
 // the comma and backspace are typed; every other typed character is dropped;
 // editing keys and pasting pass.
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QtTest>
 
@@ -63,6 +64,32 @@ private slots:
             box->setText(start);
             box->end(false);
             QTest::keyClicks(box, keys);
+            QCOMPARE(box->text(), expected);
+        }
+    }
+
+    // Text committed by an input method (dead keys, compose, an input-method
+    // engine) meets the same filter as typed keys, character by character.
+    void committedText_data() {
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("expected"); // after "1" was typed
+        QTest::newRow("accented letter") << QStringLiteral("ά") << "1";
+        QTest::newRow("digits and comma") << "2,5"
+                                          << "12,5";
+        QTest::newRow("mixed") << QStringLiteral("2ε.5-") << "125";
+        QTest::newRow("full stop") << "."
+                                   << "1";
+    }
+    void committedText() {
+        QFETCH(QString, committed);
+        QFETCH(QString, expected);
+        for (const QString& name : inputBoxes) {
+            QLineEdit* box = name.startsWith("dp") ? control(name) : openBox(name);
+            box->clear();
+            QTest::keyClicks(box, "1");
+            QInputMethodEvent commit;
+            commit.setCommitString(committed);
+            QApplication::sendEvent(box, &commit);
             QCOMPARE(box->text(), expected);
         }
     }

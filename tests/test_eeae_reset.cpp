@@ -84,6 +84,11 @@ private slots:
         QTest::newRow("all three typed, no calculation")
             << QList<bool>{true, true, true} << QList<bool>{true, true, true} << false << ""
             << QStringList{hint("DCS-1800"), hint("UMTS-2100")};
+        // The inputs of DCS-1800 and UMTS-2100 are checked before any density:
+        // Check1_Click meets the UMTS-2100 zero before DCS-1800's missing densities.
+        QTest::newRow("all three typed, UMTS power 0, no calculation")
+            << QList<bool>{true, true, true} << QList<bool>{true, true, true} << false << "pumts"
+            << QStringList{hint("UMTS-2100"), hint("UMTS-2100")};
     }
     void hintsDuringTheReset() {
         QFETCH(QList<bool>, ticks);

@@ -1,6 +1,8 @@
 // Numbers as the windows hold them: Greek conventions, 15 digits, ties to even.
 #include <QLocale>
 #include <QtTest>
+#include <cmath>
+#include <limits>
 
 #include "platform/numbers.h"
 
@@ -88,6 +90,38 @@ private slots:
         QCOMPARE(numbers::parse(QStringLiteral("2,5")), std::optional<double>(2.5));
         QVERIFY(!numbers::parse(QStringLiteral("2.5")));
         QLocale::setDefault(before);
+    }
+
+    // At both ends of the range the text reads back as a finite number; next to
+    // the largest double the 15 digits are cut toward zero, since the nearest
+    // form 1,79769313486232E+308 lies beyond it.
+    void everyTextReadsBack_data() {
+        using limits = std::numeric_limits<double>;
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("largest") << limits::max() << "1,79769313486231E+308";
+        QTest::newRow("next below the largest")
+            << std::nextafter(limits::max(), 0.0) << "1,79769313486231E+308";
+        QTest::newRow("lowest") << limits::lowest() << "-1,79769313486231E+308";
+        QTest::newRow("next above the lowest")
+            << std::nextafter(limits::lowest(), 0.0) << "-1,79769313486231E+308";
+        QTest::newRow("largest with 15 digits") << 1.79769313486231e308 << "1,79769313486231E+308";
+        QTest::newRow("rounds down near the top") << 1.797693134862314e308 << "1,79769313486231E+308";
+        QTest::newRow("smallest normal") << limits::min() << "2,2250738585072E-308";
+        QTest::newRow("largest subnormal") << std::nextafter(limits::min(), 0.0) << "2,2250738585072E-308";
+        QTest::newRow("smallest") << limits::denorm_min() << "4,94065645841247E-324";
+        QTest::newRow("next to the smallest")
+            << std::nextafter(limits::denorm_min(), 1.0) << "9,88131291682493E-324";
+        QTest::newRow("negative smallest") << -limits::denorm_min() << "-4,94065645841247E-324";
+    }
+    void everyTextReadsBack() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        const QString shown = numbers::text(value);
+        QCOMPARE(shown, expected);
+        const std::optional<double> back = numbers::parse(shown);
+        QVERIFY2(back && std::isfinite(*back), qPrintable(shown));
+        QVERIFY(*back != 0 && (*back < 0) == (value < 0));
     }
 
     void roundTrip() {

@@ -74,6 +74,56 @@ private slots:
         QCOMPARE(forms::control<QLabel>(grid, "Label17")->text(), QStringLiteral("Γενικό κέρδος (dB)"));
     }
 
+    // The caption of each row stands at its left, level with the row's boxes.
+    void rowCaptions_data() {
+        QTest::addColumn<QChar>("row");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        const char* const table[][3] = {
+            {"a", "Label2", "Τομέας"},
+            {"b", "Label22", "Αριθμός που αντιστοιχεί στο χάρτη"},
+            {"c", "Label4", "Αριθμός πομποδεκτών"},
+            {"d", "Label1", "Συχνότητα λειτουργίας(MHz)"},
+            {"e", "Label5", "Ισχύς στην είσοδο της κεραίας ανά φέρουσα (W)"},
+            {"f", "Label6", "Ισχύς στην είσοδο της κεραίας ανά φέρουσα (dBm)"},
+            {"g", "Label7", "Κατεύθυνση (μοίρες)"},
+            {"h", "Label8", "Τύπος κεραιών"},
+            {"i", "Label11", "Οριζόντια απόκλιση (μοίρες)"},
+            {"j", "Label10", "Προς τα κάτω κλίση της κεραίας (μοίρες) *"},
+            {"k", "Label18", "Ύψος κεραιών από τη χαμηλότερη άκρη (m) *"},
+            {"l", "Label19", "Ύψος του σημείου έκθεσης της κεραίας (m) *"},
+            {"m", "Label23",
+             "Διαφορά ύψους μεταξύ εδάφους του σημείου έκθεσης της κεραίας και της περιοχής που βρίσκεται "
+             "η κεραία (m)*"},
+            {"n", "Label20", "Οριζόντια απόσταση (m) *"},
+            {"o", "Label12", "Κάθετη απόκλιση (μοίρες)"},
+            {"p", "Label13", "Κάθετη απόκλιση σε σχέση με την προς τα κάτω κλίση της κεραίας (μοίρες)"},
+            {"q", "Label21", "Όριο πυκνότητας ισχύος ανά περιοχή και χειριστή (mW/m2)"},
+            {"r", "Label9", "Κέρδος κεραιών (dBi) *"},
+            {"s", "Label14", "Οριζόντια απώλεια (dB) *"},
+            {"t", "Label15", "Κατακόρυφη απώλεια (dB) *"},
+            {"u", "Label16", "Απώλεια καλωδίων (dB) *"},
+            {"v", "Label17", "Γενικό κέρδος (dB)"},
+        };
+        for (const auto& entry : table)
+            QTest::newRow(entry[0]) << QChar::fromLatin1(entry[0][0]) << QString::fromLatin1(entry[1])
+                                    << QString::fromUtf8(entry[2]);
+    }
+    void rowCaptions() {
+        QFETCH(QChar, row);
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        Session session;
+        const QLabel* shown = forms::control<QLabel>(grid, label);
+        QVERIFY2(shown, qPrintable(label));
+        QCOMPARE(shown->text(), caption);
+        // Level with its row: rows stand 480 twips (32 px) apart.
+        const QRect box = gridBox(1, row.toLatin1())->geometry();
+        QCOMPARE(shown->parentWidget(), gridBox(1, row.toLatin1())->parentWidget());
+        QVERIFY(qAbs(shown->geometry().center().y() - box.center().y()) < 16);
+        QVERIFY(shown->geometry().right() < box.left());
+    }
+
     // Rows 480 twips (32 px) apart, columns 2040 (136 px) apart, column 6 another
     // 240 (16 px) further; each button beside the box of its row.
     void layout_data() {

@@ -68,6 +68,63 @@ private slots:
             QCOMPARE(label(titleLabels[i]), titles[i]);
     }
 
+    // Where the window's controls stand, in twips (15 to a pixel): Left, Top,
+    // Width, Height, relative to the client area or, for a box, to Frame1. A
+    // width of 0: only the position is drawn.
+    void controlsStandWhereDrawn_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Frame1") << "Frame1" << QRect(360, 480, 18135, 3375);
+        QTest::newRow("Frame2") << "Frame2" << QRect(2640, 3840, 9975, 6855);
+        QTest::newRow("sc1") << "sc1" << QRect(13440, 5880, 1335, 375);
+        QTest::newRow("sc2") << "sc2" << QRect(13440, 6480, 1335, 375);
+        QTest::newRow("sc3") << "sc3" << QRect(13440, 7080, 1335, 375);
+        QTest::newRow("sc4") << "sc4" << QRect(13440, 7680, 1335, 375);
+        QTest::newRow("sc5") << "sc5" << QRect(13440, 8280, 1335, 375);
+        QTest::newRow("sc6") << "sc6" << QRect(13440, 8880, 1335, 375);
+        QTest::newRow("back") << "back" << QRect(15120, 7320, 0, 0);
+    }
+    void controlsStandWhereDrawn() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        Session session;
+        const QWidget* control = forms::control<QWidget>(resultsWindow, name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->pos(), QPoint(twips.x() / 15, twips.y() / 15));
+        if (twips.width() > 0)
+            QCOMPARE(control->size(), QSize(twips.width() / 15, twips.height() / 15));
+    }
+
+    // The result table inside Frame1: a column per sector, a row per result,
+    // each box 1815 x 285; the row titles at the frame's left edge, level with
+    // their row.
+    void resultTableStandsWhereDrawn() {
+        Session session;
+        const int lefts[] = {4200, 6480, 8880, 11280, 13680, 16080};
+        const struct {
+            char row;
+            const char* title;
+            int top;
+        } rows[] = {{'a', "Label1", 480},
+                    {'b', "Label2", 1080},
+                    {'d', "Label4", 1680},
+                    {'e', "Label5", 2280},
+                    {'f', "Label6", 2880}};
+        const QWidget* frame = forms::control<QWidget>(resultsWindow, "Frame1");
+        for (const auto& row : rows) {
+            for (int sector = 1; sector <= 6; ++sector) {
+                const QLineEdit* box = resultBox(sector, row.row);
+                QCOMPARE(box->parentWidget(), frame);
+                QCOMPARE(box->geometry(), QRect(lefts[sector - 1] / 15, row.top / 15, 1815 / 15, 285 / 15));
+            }
+            const QWidget* title = forms::control<QWidget>(resultsWindow, QString::fromLatin1(row.title));
+            QCOMPARE(title->parentWidget(), frame);
+            QCOMPARE(title->x(), 120 / 15);
+            QVERIFY(qAbs(title->geometry().center().y() - resultBox(1, row.row)->geometry().center().y()) <=
+                    2);
+        }
+    }
+
     void firstRunEnablesOnlyTheTickedSectors() {
         Session session;
         for (int sector : {2, 5}) {
