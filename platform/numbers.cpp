@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
-#include <string>
 
 namespace numbers {
 
@@ -30,20 +29,6 @@ QString greek(const char* form) {
     return result;
 }
 
-// The value's first 15 significant digits, cut toward zero, with no trailing
-// zeros: "1.79769313486231e+308". Only used at the top of the range, where the
-// exponent form is the general form too.
-QString cutToFifteenDigits(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.16e", value); // 17 digits: d.dddddddddddddddde+ddd
-    std::string form = buffer;
-    const std::size_t exponent = form.find('e');
-    std::string mantissa = form.substr(0, exponent - 2); // 15 digits
-    mantissa.erase(mantissa.find_last_not_of('0') + 1);
-    if (mantissa.back() == '.')
-        mantissa.pop_back();
-    return greek((mantissa + form.substr(exponent)).c_str());
-}
 } // namespace
 
 QString text(double value) {
@@ -58,12 +43,7 @@ QString text(double value) {
         value = std::copysign(largestFifteenDigits, value);
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    const QString nearest = greek(buffer);
-    // Next to the largest double the nearest 15-digit form lies beyond it and
-    // would read back as no number; the form toward zero reads back.
-    if (!parse(nearest))
-        return cutToFifteenDigits(value);
-    return nearest;
+    return greek(buffer);
 }
 
 double roundHalfEven(double value, int decimals) {
