@@ -88,8 +88,7 @@ void Application::setVisible(bool show) {
             continue;
         const QString file = book.file->currentFile();
         if (!desktop::openForUser(file))
-            throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».")
-                            .arg(QDir::toNativeSeparators(file)));
+            throw NotOpened(file);
         book.shown = true;
         record(Recorder::Kind::Show, file);
     }

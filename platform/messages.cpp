@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <new>
 
 namespace messages {
 
@@ -18,6 +19,12 @@ void show(Icon icon, const QString& text) {
     box.exec();
 }
 } // namespace
+
+QString causeOf(const std::exception& failure) {
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return QStringLiteral("Δεν υπάρχει αρκετή μνήμη για την εργασία.");
+    return QString::fromUtf8(failure.what());
+}
 
 void critical(const QString& text) { show(Icon::Critical, text); }
 void information(const QString& text) { show(Icon::Information, text); }

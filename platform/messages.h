@@ -2,6 +2,7 @@
 // Modal message boxes with the application's title and an OK button.
 #include <QList>
 #include <QString>
+#include <exception>
 
 namespace messages {
 
@@ -9,6 +10,10 @@ enum class Icon { Critical, Information };
 
 void critical(const QString& text);
 void information(const QString& text);
+
+// The cause of a failure as the user reads it: the platform layers' own
+// messages are written for the user; running out of memory is said here.
+QString causeOf(const std::exception& failure);
 
 struct Shown {
     Icon icon;

@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
@@ -69,6 +71,40 @@ QByteArray serialise(const pugi::xml_document& doc) {
     return writer.out;
 }
 
+// No part of a real document or workbook comes near these: a package that
+// claims more is damaged or hostile, and is refused before anything is allocated.
+constexpr zip_uint64_t largestPart = 256u << 20;
+constexpr zip_uint64_t readChunk = 64u << 10;
+
+// The entry's bytes, read in chunks and never past largestPart, whatever the
+// zip's directory claims. Empty with a cause when they cannot be had.
+std::optional<QByteArray> readEntry(zip_t* archive, zip_int64_t index, const zip_stat_t& stat,
+                                    QString& cause) {
+    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > largestPart) {
+        cause = QStringLiteral("είναι μεγαλύτερο από %1 MB").arg(largestPart >> 20);
+        return std::nullopt;
+    }
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (!file) {
+        cause = QStringLiteral("δεν διαβάζεται");
+        return std::nullopt;
+    }
+    QByteArray data;
+    data.reserve(static_cast<qsizetype>(std::min<zip_uint64_t>(stat.size, 1u << 20)));
+    char chunk[readChunk];
+    zip_int64_t read = 0;
+    while ((read = zip_fread(file, chunk, sizeof chunk)) > 0 &&
+           static_cast<zip_uint64_t>(data.size()) + static_cast<zip_uint64_t>(read) <= stat.size)
+        data.append(chunk, static_cast<qsizetype>(read));
+    zip_fclose(file);
+    // An error (-1), or more or fewer bytes than the directory claims.
+    if (read != 0 || static_cast<zip_uint64_t>(data.size()) != stat.size) {
+        cause = QStringLiteral("δεν διαβάζεται");
+        return std::nullopt;
+    }
+    return data;
+}
+
 // The zip's entries as raw bytes, in their stored order.
 std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const QString& name) {
     const QString notPackage =
@@ -94,16 +130,13 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
         const QString entryName = QString::fromUtf8(stat.name);
         if (entryName.endsWith(u'/'))
             continue; // a folder entry, no part
-        QByteArray data(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
-        zip_file_t* file = zip_fopen_index(archive, i, 0);
-        const zip_int64_t read = file ? zip_fread(file, data.data(), stat.size) : -1;
-        if (file)
-            zip_fclose(file);
-        if (read != static_cast<zip_int64_t>(stat.size)) {
+        QString cause;
+        std::optional<QByteArray> data = readEntry(archive, i, stat, cause);
+        if (!data) {
             zip_discard(archive);
-            throw Error(notPackage.arg(QStringLiteral("το τμήμα %1 δεν διαβάζεται").arg(quoted(entryName))));
+            throw Error(notPackage.arg(QStringLiteral("το τμήμα %1 %2").arg(quoted(entryName), cause)));
         }
-        entries.emplace_back(entryName, std::move(data));
+        entries.emplace_back(entryName, std::move(*data));
     }
     zip_discard(archive);
     return entries;
@@ -118,6 +151,29 @@ constexpr zip_uint32_t fastest = 1;
 zip_int32_t compressionOf(const QByteArray& content) {
     constexpr qsizetype smallPart = 1024;
     return content.size() < smallPart ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+}
+
+// Elements nested deeper than any real document's: such a part is refused when
+// parsed, so no walk over a tree (ours or the XML library's) runs out of stack.
+constexpr int deepestNesting = 1000;
+
+bool nestedTooDeep(const pugi::xml_node root) {
+    int depth = 0;
+    for (pugi::xml_node node = root.first_child(); node;) {
+        if (node.first_child()) {
+            node = node.first_child();
+            if (++depth > deepestNesting)
+                return true;
+            continue;
+        }
+        while (!node.next_sibling()) {
+            node = node.parent();
+            if (--depth < 0)
+                return false;
+        }
+        node = node.next_sibling();
+    }
+    return false;
 }
 
 void writeAll(int fd, const QByteArray& data) {
@@ -155,6 +211,11 @@ struct Package::Part {
                 throw Error(QStringLiteral("Το τμήμα %1 του αρχείου %2 δεν είναι έγκυρο XML (%3, θέση %4).")
                                 .arg(quoted(name), quoted(owner), QString::fromUtf8(result.description()))
                                 .arg(result.offset));
+            if (nestedTooDeep(*parsedDoc))
+                throw Error(QStringLiteral("Το τμήμα %1 του αρχείου %2 δεν είναι έγκυρο XML "
+                                           "(στοιχεία φωλιασμένα σε βάθος πάνω από %3).")
+                                .arg(quoted(name), quoted(owner))
+                                .arg(deepestNesting));
             doc = std::move(parsedDoc);
         }
         return *doc;

@@ -43,15 +43,33 @@ bool is(pugi::xml_node node, const char* name) {
     return std::strcmp(node.name(), name) == 0;
 }
 
+// Visits the nodes under root in document order, without recursion (a
+// document's nesting is unbounded); visit returns false to skip a node's children.
+template <class F> void forEachDescendant(pugi::xml_node root, F&& visit) {
+    for (pugi::xml_node node = root.first_child(); node;) {
+        if (visit(node) && node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (!node.next_sibling()) {
+            node = node.parent();
+            if (node == root)
+                return;
+        }
+        node = node.next_sibling();
+    }
+}
+
 // The paragraphs of a story in reading order, into table cells but not into
 // text boxes (those belong to another story).
 void collectParagraphs(pugi::xml_node node, std::vector<pugi::xml_node>& out) {
-    for (pugi::xml_node child : node.children()) {
-        if (is(child, "w:p"))
+    forEachDescendant(node, [&](pugi::xml_node child) {
+        if (is(child, "w:p")) {
             out.push_back(child);
-        else if (child.type() == pugi::node_element && !is(child, "w:sectPr") && !is(child, "w:txbxContent"))
-            collectParagraphs(child, out);
-    }
+            return false;
+        }
+        return child.type() == pugi::node_element && !is(child, "w:sectPr") && !is(child, "w:txbxContent");
+    });
 }
 
 std::vector<pugi::xml_node> paragraphsOf(Document& document) {
@@ -149,11 +167,11 @@ Clipboard& clipboard() {
 }
 
 void collectStyleIds(pugi::xml_node node, QSet<QByteArray>& ids) {
-    for (pugi::xml_node child : node.children()) {
+    forEachDescendant(node, [&](pugi::xml_node child) {
         if (is(child, "w:pStyle") || is(child, "w:rStyle") || is(child, "w:tblStyle"))
             ids.insert(child.attribute("w:val").value());
-        collectStyleIds(child, ids);
-    }
+        return true;
+    });
 }
 
 pugi::xml_node styleById(pugi::xml_node styles, const QByteArray& id) {
@@ -164,11 +182,14 @@ pugi::xml_node styleById(pugi::xml_node styles, const QByteArray& id) {
 }
 
 template <class F> void forEachRelationshipAttribute(pugi::xml_node node, F&& f) {
-    for (pugi::xml_attribute a : node.attributes())
-        if (std::strncmp(a.name(), "r:", 2) == 0)
-            f(a);
-    for (pugi::xml_node child : node.children())
-        forEachRelationshipAttribute(child, f);
+    auto attributesOf = [&](pugi::xml_node n) {
+        for (pugi::xml_attribute a : n.attributes())
+            if (std::strncmp(a.name(), "r:", 2) == 0)
+                f(a);
+        return true;
+    };
+    attributesOf(node);
+    forEachDescendant(node, attributesOf);
 }
 
 void copyToClipboard(Document& document, const Span& span) {

@@ -1,7 +1,9 @@
 #include "report_excel/print_report_excel.h"
 
+#include <QDir>
 #include <exception>
 
+#include "platform/excel_error.h"
 #include "platform/messages.h"
 #include "report_excel/study_source.h"
 
@@ -15,11 +17,16 @@ void exportStudy(const SectorTexts& sectors) {
     StudyWindows windows;
     try {
         dispatch(windows, sectors);
+    } catch (const excel::NotOpened& failure) {
+        messages::information(
+            QStringLiteral("Το συμπληρωμένο βιβλίο εργασίας γράφτηκε στο «%1», αλλά δεν άνοιξε: δεν βρέθηκε "
+                           "εφαρμογή για το άνοιγμα του αρχείου.")
+                .arg(QDir::toNativeSeparators(failure.file)));
     } catch (const std::exception& failure) {
         // The export only reads the windows: everything typed is still there.
         messages::critical(QStringLiteral("Η εξαγωγή στο Excel δεν έγινε.\n\n%1\n\n"
                                           "Τα στοιχεία της μελέτης παραμένουν όπως τα πληκτρολογήσατε.")
-                               .arg(QString::fromUtf8(failure.what())));
+                               .arg(messages::causeOf(failure)));
     }
 }
 

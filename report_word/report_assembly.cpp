@@ -1,6 +1,7 @@
 #include "report_word/report_assembly.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 #include <climits>
 #include <memory>
@@ -29,6 +30,32 @@ QString templatePath(const char* name) {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// The path with links and "." and ".." resolved; a file not yet there is
+// placed in its resolved folder.
+QString resolved(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : folder + u'/' + info.fileName();
+}
+
+// Every report is built from the templates, so a report written over one of
+// them would spoil every later report.
+void refuseProgramFile(const QString& report) {
+    const QString target = resolved(report);
+    QStringList programFiles;
+    for (const char* name : storedTemplates)
+        programFiles << templatePath(name);
+    programFiles << templatePath(descriptionTemplate) << templatePath(tablesTemplate);
+    for (const QString& file : programFiles)
+        if (resolved(file) == target)
+            throw word::Error(QStringLiteral("Το αρχείο «%1» είναι πρότυπο του προγράμματος, από το οποίο "
+                                             "συντίθεται κάθε αναφορά, και δεν αντικαθίσταται. Δώστε "
+                                             "άλλο όνομα ή επιλέξτε άλλο φάκελο.")
+                                  .arg(shown(file)));
 }
 
 // A typed name that would not give one file in the chosen folder.
@@ -102,21 +129,22 @@ bool createReport(const QString& folder, const QString& name) {
     std::unique_ptr<word::Application> word;
     try {
         checkFileName(name);
+        refuseProgramFile(report);
         const QString description = forms::textOf(
             forms::control<QWidget>(QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")));
         PreviousReport previous(report);
         word = assemble(report, description);
         previous.release();
-    } catch (const word::Error& e) {
+    } catch (const std::exception& e) {
         messages::critical(
-            QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n%2").arg(shown(report), e.message()));
+            QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n%2").arg(shown(report), messages::causeOf(e)));
         return false;
     }
     try {
         word->setVisible(true);
-    } catch (const word::Error& e) {
-        messages::information(
-            QStringLiteral("Η αναφορά αποθηκεύτηκε στο «%1».\n%2").arg(shown(report), e.message()));
+    } catch (const std::exception& e) {
+        messages::information(QStringLiteral("Η αναφορά γράφτηκε στο «%1», αλλά δεν άνοιξε.\n%2")
+                                  .arg(shown(report), messages::causeOf(e)));
     }
     return true;
 }

@@ -311,6 +311,38 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
     }
 
+    // A desktop with no application for the workbook: the filled copy is
+    // written all the same, and the user is told where it is and that it did
+    // not open, not that the export failed.
+    void noApplicationForTheWorkbook() {
+        testsupport::Session session;
+        testsupport::TemporaryFolder temporary;
+        session.desktop.succeeds = false;
+        fillStudy({0, 2}, {1, 3}, {});
+        forms::show(QStringLiteral("Form2"));
+        const QStringList before = studySnapshot();
+        const QByteArray original = fileBytes(templateFile());
+
+        pressExport();
+        session.settle();
+
+        QCOMPARE(session.desktop.opened.size(), 1);
+        const QString written = session.desktop.opened.front();
+        QCOMPARE(QFileInfo(written).absolutePath(), QFileInfo(temporary.path).absoluteFilePath());
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown& shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Information);
+        QCOMPARE(shown.text, QStringLiteral("Το συμπληρωμένο βιβλίο εργασίας γράφτηκε στο «%1», αλλά δεν "
+                                            "άνοιξε: δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου.")
+                                 .arg(written));
+        const QString problems = testsupport::workbookProblems(written, {0, 2}, {1, 3}, {});
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        QCOMPARE(fileBytes(templateFile()), original);
+        QCOMPARE(studySnapshot(), before);
+        QVERIFY(forms::isVisible(QStringLiteral("Form2")));
+        QVERIFY(!session.programEnded);
+    }
+
     // After a calculation the cells hold what the boxes show: the rounded
     // results with their decimal comma, and "Δεν ορίζεται" in the four index
     // cells of a one-band study.

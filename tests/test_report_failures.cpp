@@ -1,0 +1,277 @@
+// What the user is told when "Create report" meets a damaged template, a words/
+// folder that cannot be written, or a desktop with no application for the
+// finished report: a message in Greek, the program running, no report left
+// half-written, and the study as it was typed.
+#include <QtTest>
+
+#include "docx_reader.h"
+#include "file_faults.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/ooxml.h"
+#include "report_program.h"
+#include "report_word/browse.h"
+#include "study/Form2.h"
+#include "study_test.h"
+
+using testsupport::entriesOf;
+
+namespace {
+
+const QString description = QStringLiteral("Σταθμός στο δώμα, δύο ιστοί.");
+const QString reportName = QStringLiteral("Μελέτη Πάτρας");
+
+QWidget* box(const char* window, const char* name) {
+    return forms::control<QWidget>(QString::fromLatin1(window), QString::fromLatin1(name));
+}
+
+void fillStudy() {
+    forms::setTextOf(box("eisagwgh_meleths", "eisagwgh_txt"), description);
+    forms::setTextOf(box("pinb2", "p_ch4"), QStringLiteral("20"));
+    forms::setTextOf(box("Form2", "sec7k"), QStringLiteral("3,5"));
+}
+
+void checkStudyKept() {
+    QCOMPARE(forms::textOf(box("eisagwgh_meleths", "eisagwgh_txt")), description);
+    QCOMPARE(forms::textOf(box("pinb2", "p_ch4")), QStringLiteral("20"));
+    QCOMPARE(forms::textOf(box("Form2", "sec7k")), QStringLiteral("3,5"));
+}
+
+browse* saveAsWindow(const QString& folder) {
+    forms::show(QStringLiteral("Form2"));
+    forms::get<Form2>()->next_to_word->click();
+    browse* window = forms::get<browse>();
+    window->Dir1->setPath(folder);
+    window->Text1->setText(reportName);
+    return window;
+}
+
+// Zip packages written byte by byte, so their directory may claim what it likes.
+
+void put(QByteArray& out, quint64 value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xFF));
+}
+
+quint32 crc32(const QByteArray& data) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char ch : data) {
+        crc ^= quint8(ch);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// One deflated entry (a single stored deflate block) whose directory claims
+// `claimed` bytes once inflated; claims from 4 GiB up take the zip64 field.
+QByteArray packageClaiming(const QByteArray& name, const QByteArray& data, quint64 claimed) {
+    QByteArray deflated;
+    put(deflated, 1, 1); // last block, stored
+    put(deflated, quint64(data.size()), 2);
+    put(deflated, quint64(~data.size() & 0xFFFF), 2);
+    deflated += data;
+    const bool zip64 = claimed >= 0xFFFFFFFFu;
+    QByteArray extra;
+    if (zip64) {
+        put(extra, 0x0001, 2);
+        put(extra, 8, 2);
+        put(extra, claimed, 8);
+    }
+    auto common = [&](QByteArray& out) {
+        put(out, zip64 ? 45 : 20, 2); // version needed
+        put(out, 0, 2);               // flags
+        put(out, 8, 2);               // deflate
+        put(out, 0, 2);               // time
+        put(out, 0x21, 2);            // 1 January 1980
+        put(out, crc32(data), 4);
+        put(out, quint64(deflated.size()), 4);
+        put(out, zip64 ? 0xFFFFFFFFu : claimed, 4);
+        put(out, quint64(name.size()), 2);
+        put(out, quint64(extra.size()), 2);
+    };
+    QByteArray zip;
+    put(zip, 0x04034b50, 4);
+    common(zip);
+    zip += name + extra + deflated;
+    const qsizetype directory = zip.size();
+    put(zip, 0x02014b50, 4);
+    put(zip, 45, 2); // made by
+    common(zip);
+    put(zip, 0, 2); // comment
+    put(zip, 0, 2); // disk
+    put(zip, 0, 2); // internal attributes
+    put(zip, 0, 4); // external attributes
+    put(zip, 0, 4); // offset of the local header
+    zip += name + extra;
+    const qsizetype directorySize = zip.size() - directory;
+    put(zip, 0x06054b50, 4);
+    put(zip, 0, 4);
+    put(zip, 1, 2);
+    put(zip, 1, 2);
+    put(zip, quint64(directorySize), 4);
+    put(zip, quint64(directory), 4);
+    put(zip, 0, 2);
+    return zip;
+}
+
+// A template whose body nests elements `depth` deep.
+QByteArray nestedTemplate(const QString& from, int depth) {
+    ooxml::Package package = ooxml::Package::open(from);
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:document xmlns:w=\"http://schemas."
+                     "openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
+    xml +=
+        QByteArray("<w:customXml>").repeated(depth) + "<w:p/>" + QByteArray("</w:customXml>").repeated(depth);
+    xml += "</w:body></w:document>";
+    package.setBytes(QStringLiteral("word/document.xml"), xml);
+    return package.toBytes();
+}
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(data), data.size());
+}
+
+} // namespace
+
+class ReportFailuresTest : public QObject {
+    Q_OBJECT
+private slots:
+    void damagedTemplate_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<QString>("cause");
+        const QString tooLarge = QStringLiteral("το τμήμα «[Content_Types].xml» είναι μεγαλύτερο από 256 MB");
+        QTest::newRow("zip64 claim of 2^62 bytes") << "2^62"
+                                                   << "eisagwgh.doc" << tooLarge;
+        QTest::newRow("small package claiming 4 GB") << "4 GB"
+                                                     << "oria_asfalous_ek8eshs.doc" << tooLarge;
+        QTest::newRow("claim of 2^64 - 1 bytes") << "2^64-1"
+                                                 << "eisagwgh.doc" << tooLarge;
+        QTest::newRow("claim of fewer bytes than stored")
+            << "short claim"
+            << "oria_asfalous_ek8eshs_pinG1.doc"
+            << QStringLiteral("το τμήμα «[Content_Types].xml» δεν διαβάζεται");
+        const QString tooDeep = QStringLiteral("στοιχεία φωλιασμένα σε βάθος πάνω από 1000");
+        QTest::newRow("body nested 200,000 deep") << "deep"
+                                                  << "eisagwgh.doc" << tooDeep;
+        QTest::newRow("tables template nested 200,000 deep") << "deep"
+                                                             << "report_tables.doc" << tooDeep;
+    }
+    void damagedTemplate() {
+        QFETCH(QString, damage);
+        QFETCH(QString, templateName);
+        QFETCH(QString, cause);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        fillStudy();
+        const QString damaged = program.templatePath(templateName);
+        const QByteArray types = "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/"
+                                 "package/2006/content-types\"/>";
+        const QByteArray typesName = "[Content_Types].xml";
+        if (damage == "2^62")
+            writeFile(damaged, packageClaiming(typesName, types, quint64(1) << 62));
+        else if (damage == "4 GB")
+            writeFile(damaged, packageClaiming(typesName, "<Types/>", 0xFFFFFFFEu));
+        else if (damage == "2^64-1")
+            writeFile(damaged, packageClaiming(typesName, types, ~quint64(0)));
+        else if (damage == "short claim")
+            writeFile(damaged, packageClaiming(typesName, types, 10));
+        else if (damage == "deep")
+            writeFile(damaged, nestedTemplate(damaged, 200000));
+        QVERIFY(QFileInfo(damaged).size() < 300 || damage == "deep"); // a small file all the same
+        browse* window = saveAsWindow(program.reports);
+        auto templatesBefore = program.templateBytes();
+
+        window->create_report->click();
+        session.settle();
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n").arg(report)),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(damaged) && shown.text.contains(cause), qPrintable(shown.text));
+        QCOMPARE(entriesOf(program.reports), QStringList());
+        auto templatesAfter = program.templateBytes();
+        if (templateName == "report_tables.doc") { // reached after the description was written
+            templatesAfter.remove(QStringLiteral("perigrafh.doc"));
+            templatesBefore.remove(QStringLiteral("perigrafh.doc"));
+        }
+        QCOMPARE(templatesAfter, templatesBefore);
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(window->Text1->text(), reportName);
+        checkStudyKept();
+        QVERIFY(!session.programEnded);
+    }
+
+    // The description template cannot be rewritten: the report stops there and
+    // leaves nothing behind.
+    void wordsFolderReadOnly() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        fillStudy();
+        browse* window = saveAsWindow(program.reports);
+        const auto templatesBefore = program.templateBytes();
+        const QStringList wordsBefore = entriesOf(program.words);
+        {
+            testsupport::ReadOnlyFolder readOnly(program.words);
+            if (!readOnly.ok)
+                QSKIP("this file system cannot make a folder read-only");
+            window->create_report->click();
+            session.settle();
+        }
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά «%1/%2.doc» δεν δημιουργήθηκε.\n")
+                                           .arg(program.reports, reportName)),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(QStringLiteral("Το αρχείο «%1» δεν αποθηκεύτηκε: δεν επιτρέπεται η "
+                                                    "εγγραφή στον φάκελο.")
+                                         .arg(program.templatePath(QStringLiteral("perigrafh.doc")))),
+                 qPrintable(shown.text));
+        QCOMPARE(entriesOf(program.reports), QStringList());
+        QCOMPARE(program.templateBytes(), templatesBefore);
+        QCOMPARE(entriesOf(program.words), wordsBefore);
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        checkStudyKept();
+        QVERIFY(!session.programEnded);
+    }
+
+    // No application opens the finished report: it stays written where it was
+    // asked for, and the user is told where and that it did not open.
+    void noApplicationForTheReport() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        session.desktop.succeeds = false;
+        fillStudy();
+        browse* window = saveAsWindow(program.reports);
+
+        window->create_report->click();
+        session.settle();
+
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        QCOMPARE(session.desktop.opened, QStringList{report});
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Information);
+        QCOMPARE(shown.text, QStringLiteral("Η αναφορά γράφτηκε στο «%1», αλλά δεν άνοιξε.\n"
+                                            "Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».")
+                                 .arg(report));
+        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
+        QVERIFY(testsupport::DocxReader(report).body().contains(description));
+        QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
+        QVERIFY(forms::isVisible(QStringLiteral("Form2")));
+        checkStudyKept();
+        QVERIFY(!session.programEnded);
+    }
+};
+
+QTEST_MAIN(ReportFailuresTest)
+#include "test_report_failures.moc"
