@@ -1,5 +1,7 @@
 #include "study/intro.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "platform/buttons.h"
@@ -41,6 +43,11 @@ intro::intro()
         place<QComboBox>(client(), QStringLiteral("function_choice_cb"), 5880, 8160, 7200, 315);
     function_choice_cb->setEditable(true);
     function_choice_cb->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is no choice: no completing it into an entry, and Return in the
+    // edit field picks nothing (the combo box would pick an entry of that text).
+    function_choice_cb->setCompleter(nullptr);
+    function_choice_cb->installEventFilter(this);
+    function_choice_cb->lineEdit()->installEventFilter(this);
     enter_button = place<QPushButton>(client(), QStringLiteral("enter_button"), 7680, 8880, 3600, 495,
                                       QStringLiteral("Εισαγωγή στο πρόγραμμα"));
 
@@ -53,6 +60,15 @@ intro::intro()
     forms::onClick(enter_button, this, &intro::enter_button_Click);
 
     Form_Load();
+}
+
+bool intro::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !function_choice_cb->view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return forms::Window::eventFilter(watched, event);
 }
 
 void intro::Form_Load() {
