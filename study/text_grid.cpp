@@ -21,6 +21,9 @@ TextGrid buildTextGrid(QWidget* frame, std::span<const GridRow> rows, std::span<
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(normal);
+        // The room is cut from the twip positions; a caption whose lines need a
+        // few pixels more gets them, rather than losing its last line's foot.
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     }
     TextGrid boxes;
     for (std::size_t c = 0; c < columnLefts.size(); ++c) {

@@ -1,6 +1,7 @@
 // Walking both chains of study windows forward and back: which windows are
 // visible after each press, and nothing typed is lost on the way.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -180,6 +181,27 @@ private slots:
             QCOMPARE(w->client()->size(), client);
         QVERIFY(!w->isVisible());
         testsupport::grabIfAsked(w, window);
+    }
+
+    // No caption of a window is cut: a label is at least as tall as its text
+    // needs at its width (wrapped or not), and a one-line caption as wide.
+    void noCaptionIsCut_data() { titlesAndSizes_data(); }
+    void noCaptionIsCut() {
+        QFETCH(QString, window);
+        testsupport::Session session;
+        forms::Window* w = forms::get(window);
+        w->show();
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisibleTo(w))
+                continue;
+            const QString what = label->objectName() + QStringLiteral(": ") + label->text();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(what));
+            } else {
+                QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(what));
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(what));
+            }
+        }
     }
 
     // A study window's close box hides it with its contents; the chain's buttons
