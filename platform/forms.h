@@ -43,9 +43,7 @@ bool isDefined(const QString& name);
 // The window's instance, created hidden (with its design-time contents) if it is
 // not loaded.
 Window* get(const QString& name);
-template <class W> W* get() {
-    return static_cast<W*>(get(QString::fromLatin1(W::formName)));
-}
+template <class W> W* get() { return static_cast<W*>(get(QString::fromLatin1(W::formName))); }
 
 bool isLoaded(const QString& name);
 bool isVisible(const QString& name);
