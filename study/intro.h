@@ -25,9 +25,6 @@ public slots:
     void Form_Load();
     void enter_button_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     int choice = -1;
 };

@@ -98,6 +98,10 @@ private slots:
             QTest::keyClick(field, Qt::Key_Return);
             QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
             QCOMPARE(w->selectedIndex(), -1);
+            // Leaving the field for the button is no choice either.
+            QTest::keyClick(field, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w->enter_button);
+            QCOMPARE(w->selectedIndex(), -1);
             QCOMPARE(w->function_choice_cb->count(), 2);
         }
         const QString shownText = w->function_choice_cb->currentText();
