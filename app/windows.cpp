@@ -48,8 +48,8 @@ void registerWindows() {
     define<results>();
     define<browse_prev_report>();
     define<Form3>();
-    // Closing the last visible window ends the program as "Έξοδος" does.
-    forms::setWhenNoneVisibleAfterClose(&study::exit_program_command);
+    // A procedure that leaves no window visible ends the program as "Έξοδος" does.
+    forms::setWhenNoneVisible(&study::exit_program_command);
 }
 
 } // namespace app

@@ -1,11 +1,12 @@
 #include "forms.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QPointer>
 
+#include "enter_key.h"
 #include "twips.h"
 
 namespace forms {
@@ -15,12 +16,40 @@ struct Registry {
     QHash<QString, Factory> factories;
     QMap<QString, QPointer<Window>> instances;
     std::function<void()> whenNoneLoaded = [] { QCoreApplication::quit(); };
-    std::function<void()> whenNoneVisibleAfterClose;
+    std::function<void()> whenNoneVisible;
+    bool visibilityCheckQueued = false;
 };
 
 Registry& registry() {
     static Registry r;
     return r;
+}
+
+void checkVisibilityLater();
+
+// A window was hidden or unloaded: when the procedure that did it has left
+// loaded windows but none visible, nothing of the program can be reached any
+// more, so it ends as "Έξοδος" does.
+void checkVisibility() {
+    Registry& r = registry();
+    r.visibilityCheckQueued = false;
+    // A message box of the procedure is still up: look again once it is gone.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        QObject::connect(modal, &QObject::destroyed, QCoreApplication::instance(), &checkVisibilityLater);
+        return;
+    }
+    if (!loaded().isEmpty() && visible().isEmpty() && r.whenNoneVisible)
+        r.whenNoneVisible();
+}
+
+// Queued, so it runs after the running procedure has returned: a handler may
+// hide its own window before it shows the next one.
+void checkVisibilityLater() {
+    Registry& r = registry();
+    if (r.visibilityCheckQueued)
+        return;
+    r.visibilityCheckQueued = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &checkVisibility, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -36,6 +65,7 @@ Window::Window(const QString& name, const QString& title, int clientWidth, int c
     clientArea->setObjectName(name + QStringLiteral("_client"));
     clientArea->setFixedSize(px(clientWidth), px(clientHeight));
     setCentralWidget(clientArea);
+    pressFocusedButtonOnEnter();
 }
 
 void Window::closeEvent(QCloseEvent* event) {
@@ -44,8 +74,11 @@ void Window::closeEvent(QCloseEvent* event) {
         hide();
     else
         unload(objectName());
-    if (visible().isEmpty() && registry().whenNoneVisibleAfterClose)
-        registry().whenNoneVisibleAfterClose();
+}
+
+void Window::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    checkVisibilityLater();
 }
 
 void define(const QString& name, Factory factory) { registry().factories.insert(name, std::move(factory)); }
@@ -120,9 +153,7 @@ QStringList visible() {
 
 void setWhenNoneLoaded(std::function<void()> action) { registry().whenNoneLoaded = std::move(action); }
 
-void setWhenNoneVisibleAfterClose(std::function<void()> action) {
-    registry().whenNoneVisibleAfterClose = std::move(action);
-}
+void setWhenNoneVisible(std::function<void()> action) { registry().whenNoneVisible = std::move(action); }
 
 void unloadAllForTest() {
     Registry& r = registry();

@@ -2,7 +2,8 @@
 // The window model: every window of the system is one named global instance,
 // created hidden with its design-time contents on first reference, shown
 // modeless with no owner, hidden (keeping everything typed) or unloaded
-// (destroyed with its contents). The program ends when no window is loaded.
+// (destroyed with its contents). The program ends when no window is loaded,
+// and ends as "Έξοδος" does when a procedure leaves no window visible.
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* clientArea;
@@ -58,8 +60,10 @@ QStringList visible();
 // Called, once the running procedure has returned, when no window is loaded any
 // more (by default the program quits).
 void setWhenNoneLoaded(std::function<void()> action);
-// Called when a close box leaves no window visible.
-void setWhenNoneVisibleAfterClose(std::function<void()> action);
+// Called, once the running procedure (close box, button, menu command) has
+// returned, when windows are still loaded but none of them is visible: the user
+// could reach none of them any more.
+void setWhenNoneVisible(std::function<void()> action);
 
 // Tests: unload every window, run the pending deletes, forget nothing defined.
 void unloadAllForTest();

@@ -62,9 +62,8 @@ Form2::Form2()
     for (int k = 0; k < sectorCount; ++k) {
         Check[k] = place<QCheckBox>(Frame1, QStringLiteral("Check%1").arg(k + 1), sectorLefts[k], headerTop,
                                     255, boxHeight);
-        auto* caption =
-            place<QLabel>(Frame1, QStringLiteral("Label3_%1").arg(k), sectorLefts[k] + 255, headerTop,
-                          boxWidth - 255, boxHeight, QStringLiteral("Sector %1").arg(k + 1));
+        auto* caption = place<QLabel>(Frame1, QStringLiteral("Label3"), sectorLefts[k] + 255, headerTop,
+                                      boxWidth - 255, boxHeight, QStringLiteral("Sector %1").arg(k + 1));
         caption->setAlignment(Qt::AlignCenter);
         caption->setFont(normal);
     }

@@ -1,6 +1,7 @@
 #include "study/intro.h"
 
 #include <QLineEdit>
+#include <QValidator>
 
 #include "platform/buttons.h"
 #include "platform/messages.h"
@@ -10,11 +11,19 @@
 using forms::place;
 
 namespace {
+// The edit field's text is never an acceptable choice, so the combo box picks no
+// entry by it, neither on Return nor when the field loses the focus.
+class TypedTextIsNoChoice : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString&, int&) const override { return Intermediate; }
+};
+
 const char* const studyTypes[] = {
     "Vorlux Tx/Rx κεραιών σταθμού βάσης βάση υπομνήματος ΕΕΑΕ",
     "Vorlux Tx/Rx κεραιών σταθμού βάσης βάση μοντέλου Saltzburg",
 };
-}
+} // namespace
 
 intro::intro()
     : forms::Window(QString::fromLatin1(formName), QStringLiteral("Form1"), 18960, 11460,
@@ -41,6 +50,10 @@ intro::intro()
         place<QComboBox>(client(), QStringLiteral("function_choice_cb"), 5880, 8160, 7200, 315);
     function_choice_cb->setEditable(true);
     function_choice_cb->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is no choice: it is not completed into an entry, and an entry's
+    // exact text typed is not taken for that entry.
+    function_choice_cb->setCompleter(nullptr);
+    function_choice_cb->setValidator(new TypedTextIsNoChoice(function_choice_cb));
     enter_button = place<QPushButton>(client(), QStringLiteral("enter_button"), 7680, 8880, 3600, 495,
                                       QStringLiteral("Εισαγωγή στο πρόγραμμα"));
 

@@ -148,6 +148,12 @@ private slots:
         for (const QString& caption : captions)
             QVERIFY2(help.output.contains(caption),
                      qPrintable(program + QStringLiteral(" misses: ") + caption));
+        // The shared text on the menus says where K.52, K.61, K.62 and Credits
+        // do nothing: in the sectorisation window.
+        QVERIFY(help.output.contains(
+            QStringLiteral("Στο παράθυρο «Τομεοποίηση» οι επιλογές Κ.52, Κ.61 και Κ.62 δεν κάνουν τίποτα")));
+        QVERIFY(help.output.contains(
+            QStringLiteral("εκτός από το παράθυρο «Τομεοποίηση», όπου δεν κάνει τίποτα")));
     }
 
     // Started as the help command starts it (no arguments), from a folder whose

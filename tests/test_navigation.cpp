@@ -1,6 +1,7 @@
 // Walking both chains of study windows forward and back: which windows are
 // visible after each press, and nothing typed is lost on the way.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -180,6 +181,44 @@ private slots:
             QCOMPARE(w->client()->size(), client);
         QVERIFY(!w->isVisible());
         testsupport::grabIfAsked(w, window);
+    }
+
+    // No caption of a window is cut: a label is at least as tall as its text
+    // needs at its width (wrapped or not), and a one-line caption as wide; and
+    // no wrapped caption's lines run into another caption's.
+    void noCaptionIsCut_data() { titlesAndSizes_data(); }
+    void noCaptionIsCut() {
+        QFETCH(QString, window);
+        testsupport::Session session;
+        forms::Window* w = forms::get(window);
+        w->show();
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisibleTo(w))
+                continue;
+            const QString what = label->objectName() + QStringLiteral(": ") + label->text();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(what));
+            } else {
+                QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(what));
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(what));
+            }
+        }
+        // Where a wrapped caption's lines stand inside its label.
+        const auto textArea = [](const QLabel* label) {
+            const int needed = label->heightForWidth(label->width());
+            int top = label->y();
+            if (label->alignment() & Qt::AlignVCenter)
+                top += (label->height() - needed) / 2;
+            else if (label->alignment() & Qt::AlignBottom)
+                top += label->height() - needed;
+            return QRect(QPoint(label->x(), top), QSize(label->width(), needed));
+        };
+        const QList<QLabel*> labels = w->findChildren<QLabel*>();
+        for (const QLabel* a : labels)
+            for (const QLabel* b : labels)
+                if (a != b && a->wordWrap() && b->wordWrap() && a->parentWidget() == b->parentWidget() &&
+                    !a->text().isEmpty() && !b->text().isEmpty())
+                    QVERIFY2(!textArea(a).intersects(textArea(b)), qPrintable(a->text() + u'/' + b->text()));
     }
 
     // A study window's close box hides it with its contents; the chain's buttons

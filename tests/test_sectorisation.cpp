@@ -110,6 +110,22 @@ private slots:
         QCOMPARE(box(9, 'o')->geometry().topLeft(), QPoint(forms::px(16560), forms::px(8160)));
         QCOMPARE(box(9, 'o')->size(), QSize(forms::px(1095), forms::px(285)));
     }
+
+    // The column titles are one label array, Label3, as Form1 names its arrays:
+    // element k - 1 is "Sector k", centred over column k.
+    void columnTitles() {
+        testsupport::Session session;
+        const QList<QLabel*> titles = forms::get("Form2")->findChildren<QLabel*>(QStringLiteral("Label3"));
+        QCOMPARE(titles.size(), 9);
+        for (int k = 1; k <= 9; ++k) {
+            QLabel* title = titles.at(k - 1);
+            QCOMPARE(title->text(), QStringLiteral("Sector %1").arg(k));
+            QCOMPARE(title->alignment(), Qt::AlignCenter);
+            QVERIFY(title->geometry().left() >= tick(k)->geometry().right());
+            QVERIFY(title->geometry().right() <= box(k, 'a')->geometry().right());
+        }
+        QVERIFY(!forms::get("Form2")->findChild<QLabel*>(QStringLiteral("Label3_0")));
+    }
 };
 
 QTEST_MAIN(SectorisationTest)

@@ -1,4 +1,5 @@
 // The start window: the study-type list and entering a study.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,20 @@ const QString noStudy = QStringLiteral("Δεν έχει επιλεγεί μελ�
 intro* startWindow() {
     forms::show(QStringLiteral("intro"));
     return forms::get<intro>();
+}
+
+// Opens the list with the keyboard, goes to its first entry, moves down to the
+// entry wanted and takes it with Return in the open list.
+void pickWithKeys(intro* w, int entry) {
+    w->function_choice_cb->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+    QAbstractItemView* list = w->function_choice_cb->view();
+    QVERIFY(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < entry; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(!list->isVisible());
 }
 
 void checkFresh(intro* w) {
@@ -48,23 +63,46 @@ private slots:
         testsupport::grabIfAsked(w, QStringLiteral("intro"));
     }
 
+    // What the user does in the edit field, through real key events: text typed
+    // and Return pressed there is no choice, even an entry's exact text, and
+    // typing after a pick undoes the pick.
     void noChoice_data() {
+        QTest::addColumn<bool>("pickFirst");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("untouched") << QString();
-        QTest::newRow("some text") << QStringLiteral("μελέτη");
+        QTest::newRow("untouched") << false << QString();
+        QTest::newRow("V") << false << QStringLiteral("V");
+        QTest::newRow("some text") << false << QStringLiteral("μελέτη");
         QTest::newRow("an entry's exact text")
-            << QStringLiteral("Vorlux Tx/Rx κεραιών σταθμού βάσης βάση υπομνήματος ΕΕΑΕ");
+            << false << QStringLiteral("Vorlux Tx/Rx κεραιών σταθμού βάσης βάση υπομνήματος ΕΕΑΕ");
+        QTest::newRow("a pick, then V") << true << QStringLiteral("V");
+        QTest::newRow("a pick, then its own text")
+            << true << QStringLiteral("Vorlux Tx/Rx κεραιών σταθμού βάσης βάση μοντέλου Saltzburg");
     }
     void noChoice() {
+        QFETCH(bool, pickFirst);
         QFETCH(QString, typed);
         testsupport::Session session;
         intro* w = startWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        if (pickFirst) {
+            pickWithKeys(w, 1);
+            QCOMPARE(w->selectedIndex(), 1);
+        }
         if (!typed.isEmpty()) {
-            // A real choice first, then typing over it: still no choice.
-            w->function_choice_cb->setCurrentIndex(0);
-            emit w->function_choice_cb->activated(0);
-            w->function_choice_cb->lineEdit()->selectAll();
-            testsupport::typeText(w->function_choice_cb->lineEdit(), typed);
+            w->function_choice_cb->setFocus();
+            QWidget* field = QApplication::focusWidget();
+            QVERIFY(field == w->function_choice_cb || field == w->function_choice_cb->lineEdit());
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            testsupport::typeText(field, typed);
+            QCOMPARE(w->function_choice_cb->currentText(), typed); // nothing completed
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(w->selectedIndex(), -1);
+            // Leaving the field for the button is no choice either.
+            QTest::keyClick(field, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w->enter_button);
+            QCOMPARE(w->selectedIndex(), -1);
+            QCOMPARE(w->function_choice_cb->count(), 2);
         }
         const QString shownText = w->function_choice_cb->currentText();
         w->enter_button->click();
@@ -73,6 +111,30 @@ private slots:
         QCOMPARE(forms::visible(), QStringList{QStringLiteral("intro")});
         QCOMPARE(w->function_choice_cb->currentText(), shownText);
         QCOMPARE(w->function_choice_cb->count(), 2);
+    }
+
+    // A pick from the open list made with the keyboard counts, and Return on the
+    // focused button enters the study, as the window's focus order intends.
+    void pickWithTheKeyboard_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("firstWindow");
+        QTest::newRow("EEAE") << 0 << "pinb1";
+        QTest::newRow("Salzburg") << 1 << "pinb2_saltz";
+    }
+    void pickWithTheKeyboard() {
+        QFETCH(int, entry);
+        QFETCH(QString, firstWindow);
+        testsupport::Session session;
+        intro* w = startWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        pickWithKeys(w, entry);
+        QCOMPARE(w->selectedIndex(), entry);
+        w->enter_button->setFocus();
+        QTest::keyClick(w->enter_button, Qt::Key_Return);
+        session.settle();
+        QVERIFY(session.messages.shown.isEmpty());
+        QCOMPARE(forms::visible(), QStringList{firstWindow});
+        QVERIFY(!session.programEnded);
     }
 
     void enterStudy_data() {

@@ -14,6 +14,17 @@ QAction* item(const QString& window, const QString& name) {
     return forms::get(window)->menuBar()->findChild<QAction*>(name);
 }
 
+QStringList sorted(QStringList names) {
+    names.sort();
+    return names;
+}
+
+void press(const QString& window, const QString& button) {
+    auto* b = forms::control<QPushButton>(window, button);
+    QVERIFY2(b && b->isVisible(), qPrintable(window + u'.' + button));
+    b->click();
+}
+
 void enter(int study) {
     forms::show(QStringLiteral("intro"));
     auto* start = forms::get<intro>();
@@ -109,6 +120,90 @@ private slots:
             QVERIFY(box->text().isEmpty());
         QVERIFY(forms::control<QLineEdit>("pinb2_saltz", "az2")->text().isEmpty());
         QVERIFY(!session.programEnded);
+    }
+
+    // "Έξοδος" and "Αλλαγή μελέτης" leave loaded only what they may: nothing
+    // (exit) or the fresh start window (change), and the open-existing-report
+    // window if it was open. Every other window was loaded first, the credits
+    // and save-as windows shown.
+    void commandsLeaveOnlyWhatTheyMay_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("reportWindowOpen");
+        QTest::addColumn<QStringList>("loadedAfter");
+        QTest::newRow("exit from Form1") << "Form1"
+                                         << "exit" << false << QStringList{};
+        QTest::newRow("exit from Form2, report window open")
+            << "Form2"
+            << "exit1" << true << QStringList{"browse_prev_report"};
+        QTest::newRow("change from results") << "results"
+                                             << "change" << false << QStringList{"intro"};
+        QTest::newRow("change from pinb1, report window open")
+            << "pinb1"
+            << "change" << true << QStringList{"browse_prev_report", "intro"};
+    }
+    void commandsLeaveOnlyWhatTheyMay() {
+        QFETCH(QString, from);
+        QFETCH(QString, command);
+        QFETCH(bool, reportWindowOpen);
+        QFETCH(QStringList, loadedAfter);
+        testsupport::Session session;
+        enter(1);
+        for (const char* window : {"pinb1", "pinb2", "eisagwgh_meleths", "Form1", "Form2", "Form2_saltz",
+                                   "results", "pinb2_saltz"})
+            forms::show(QString::fromLatin1(window));
+        item(QStringLiteral("pinb2_saltz"), QStringLiteral("credits"))->trigger();
+        press(QStringLiteral("Form2"), QStringLiteral("next_to_word"));
+        if (reportWindowOpen)
+            item(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
+        forms::show(from);
+        session.settle();
+        QVERIFY(forms::isVisible(QStringLiteral("Form3")));
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(forms::loaded().size(), reportWindowOpen ? 11 : 10); // all but the start window
+
+        item(from, command)->trigger();
+        session.settle();
+        QCOMPARE(sorted(forms::loaded()), loadedAfter);
+        QCOMPARE(session.programEnded, loadedAfter.isEmpty());
+    }
+
+    // The open-existing-report window over a study whose windows were closed by
+    // their close boxes: when the last visible window goes, by "Cancel" or by a
+    // close box, the program ends as "Έξοδος" does; while one is visible, nothing
+    // ends.
+    void noProgramLeftRunningUnseen_data() {
+        QTest::addColumn<QStringList>("steps"); // window.cancel or window.close, in order
+        QTest::newRow("masts closed, then Cancel") << QStringList{"pinb1.close", "browse_prev_report.cancel"};
+        QTest::newRow("masts closed, then the report window's close box")
+            << QStringList{"pinb1.close", "browse_prev_report.close"};
+        QTest::newRow("Cancel, then masts closed") << QStringList{"browse_prev_report.cancel", "pinb1.close"};
+    }
+    void noProgramLeftRunningUnseen() {
+        QFETCH(QStringList, steps);
+        testsupport::Session session;
+        enter(0);
+        forms::control<QLineEdit>("pinb1", "h_edafous3")->setText(QStringLiteral("120"));
+        item(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
+        session.settle();
+        QCOMPARE(sorted(forms::visible()), (QStringList{"browse_prev_report", "pinb1"}));
+
+        for (int i = 0; i < steps.size(); ++i) {
+            const QString window = steps[i].section(u'.', 0, 0);
+            if (steps[i].endsWith(QStringLiteral(".close")))
+                forms::get(window)->close();
+            else
+                press(window, QStringLiteral("cancel"));
+            session.settle();
+            const bool last = i + 1 == steps.size();
+            QCOMPARE(session.programEnded, last);
+            if (!last) {
+                // The masts window keeps what was typed while anything is visible.
+                QCOMPARE(forms::visible().size(), 1);
+                QCOMPARE(forms::control<QLineEdit>("pinb1", "h_edafous3")->text(), QStringLiteral("120"));
+            }
+        }
+        QVERIFY(forms::loaded().isEmpty());
     }
 
     // The open-existing-report window outlives both commands; the program

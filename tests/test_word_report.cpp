@@ -291,6 +291,28 @@ private slots:
         QVERIFY(!session->programEnded);
     }
 
+    // The sectorisation window closed by its close box while the save-as window
+    // is up, then "Create report": the report is written and shown to the user,
+    // and as no window is visible any more the program ends as "Έξοδος" does.
+    void reportFromTheLastVisibleWindowEndsTheProgram() {
+        setDescription(description);
+        browse* window = openBrowse(out->path());
+        forms::get("Form2")->close();
+        session->settle();
+        QCOMPARE(forms::visible(), QStringList{QStringLiteral("browse")});
+        QVERIFY(!session->programEnded);
+
+        window->Text1->setText(QStringLiteral("τελευταία"));
+        window->create_report->click();
+        session->settle();
+        const QString path = out->path() + QStringLiteral("/τελευταία.doc");
+        QVERIFY(session->messages.shown.isEmpty());
+        QVERIFY(DocxReader(path).body().join(u'|').contains(descriptionParagraphs.join(u'|')));
+        QCOMPARE(session->desktop.opened, QStringList{path});
+        QVERIFY(forms::loaded().isEmpty());
+        QVERIFY(session->programEnded);
+    }
+
     void eachReportCarriesItsOwnDescription() {
         setDescription(QStringLiteral("Πρώτη περιγραφή"));
         const QString first = createReport(QStringLiteral("πρώτη"));
