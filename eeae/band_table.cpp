@@ -16,7 +16,7 @@ const std::array<BandRow, 3> bandTable = {{
      "Υπόδειξη : Εισάγετε μία έγκυρη τιμή παραμέτρου του σταθμού βάσης GSM-900 και πιέστε ξανά την "
      "εντολή <<Υπολογισμοί>>"},
     {"Check2",
-     "cs",
+     "cs", // the DCS-1800 frame's name in the system (GSM's is "Frame2"): not a typo to mend
      "DCS - 1800",
      {"Label6", "Label5", "Label4"},
      "pdcs",

@@ -36,6 +36,8 @@ struct Bar {
     std::span<const Item> items;
 };
 
+// The item names are the system's own and menus, reports and tests find the
+// items by them: names that look like typos stay as they are (marked below).
 // clang-format off
 const Item studyItems[] = {
     //  pinb1                  pinb2                  eisagwgh_meleths       Form1                  Form2
@@ -51,6 +53,7 @@ const Item studyItems[] = {
         "Νομοθεσία"},
     {1, {"greek",               "greek",               "greek",               "greek",               "greek1"},
         "Ελληνική"},
+    // Latin "N" in pinb1 and Form2, Greek "Ν" (capital nu) in the three others.
     {2, {"N3431",               "Ν3431",               "Ν3431",               "Ν3431",               "N3431_1"},
         "Νόμος 3431/2000", Does::Document, "Nomos_3431_2006.pdf"},
     {2, {"kya53571",            "kya53571",            "kya53571",            "kya53571",            "KYA53571_1"},
@@ -59,12 +62,14 @@ const Item studyItems[] = {
         "ΦΕΚ 1666", Does::Document, "fek1666.pdf"},
     {2, {"permittion_antennas", "permittion_antennas", "permittion_antennas", "permittion_antennas", "adeiodothsh_keraiwn_1"},
         "Αδειοδότηση κεραιών", Does::Document, "adeiodothsh_keraiwn.pdf"},
+    // "instuctions" in pinb1: the system's spelling, not a typo to mend.
     {1, {"instuctions",         "instructions",        "instructions",        "instructions",        "instructions1"},
         "Οδηγίες"},
     {2, {"orgs",                "orgs",                "orgs",                "orgs",                "International_orgs1"},
         "Διεθνείς φορείς"},
     {3, {"itu",                 "itu",                 "itu",                 "itu",                 "ITU1"},
         "International Telecommunication Union (ITU)"},
+    // Greek "Κ" (capital kappa) or Latin "K", window by window, as the system has them.
     {4, {"Κ52",                 "Κ52",                 "Κ52",                 "K52",                 "K52_1"},
         "Οδηγία Κ.52 (2/2000)", Does::K52},
     {4, {"Κ61",                 "Κ61",                 "Κ61",                 "Κ61",                 "K61_1"},
@@ -84,6 +89,7 @@ const Item salzburgItems[] = {
     {0, {"file",            "file",            "file1"},          "Αρχείο"},
     {1, {"change",          "change",          "change1"},        "Αλλαγή μελέτης", Does::ChangeStudy},
     {1, {"exit",            "exit",            "exit1"},          "Έξοδος", Does::Exit},
+    // "saltzurg_model" in Form2_saltz: the system's spelling, not a typo to mend.
     {0, {"saltzburg_model", "saltzburg_model", "saltzurg_model"}, "Μοντέλο Saltzburg", Does::Document,
         "Proceedings_(27)_Varnholt_2.pdf"},
     {0, {"help",            "help",            "help1"},          "Βοήθεια"},
