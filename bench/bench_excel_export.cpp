@@ -9,6 +9,7 @@
 #include "platform/forms.h"
 #include "report_excel/cell_map.h"
 #include "report_excel/print_report_excel.h"
+#include "study/sector_boxes.h"
 #include "study_test.h"
 #include "temp_folder.h"
 
@@ -26,7 +27,7 @@ void fillStudy() {
             ->setChecked(true);
         for (int field = 0; field < report_excel::sectorFieldCount; ++field)
             forms::setTextOf(
-                forms::control<QWidget>(QStringLiteral("Form2"), report_excel::sectorBox(sector, field)),
+                forms::control<QWidget>(QStringLiteral("Form2"), study::sectorBox(sector, field)),
                 QStringLiteral("Kathrein 742 265"));
     }
 }

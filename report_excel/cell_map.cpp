@@ -62,8 +62,4 @@ const SectorColumn sectorColumns[sectorCount] = {
     {244, M}, {244, N}, {244, O}, // sectors 7 to 9
 };
 
-QString sectorBox(int sector, int field) {
-    return QStringLiteral("sec%1%2").arg(sector).arg(QChar(u'a' + field));
-}
-
 } // namespace report_excel

@@ -19,7 +19,8 @@ struct StudyCell {
 inline constexpr int studyCellCount = 39;
 extern const StudyCell studyCells[studyCellCount];
 
-// A sector's fifteen fields a to o go down one column from its first row.
+// A sector's fifteen fields a to o (boxes named by study::sectorBox) go down one
+// column from its first row.
 struct SectorColumn {
     int firstRow;
     int column;
@@ -27,9 +28,6 @@ struct SectorColumn {
 inline constexpr int sectorCount = 9;
 inline constexpr int sectorFieldCount = 15;
 extern const SectorColumn sectorColumns[sectorCount];
-
-// The box of sector k (1 to 9) and field f (0 for a to 14 for o): "sec4g".
-QString sectorBox(int sector, int field);
 
 // What the cells of a band or a sector outside the study receive.
 inline constexpr const char16_t* bandOutsideStudy = u"Εκτός μελέτης.";

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/excel.h"
 #include "report_excel/study_source.h"
+#include "study/sector_boxes.h"
 
 namespace report_excel {
 
@@ -65,7 +66,7 @@ void run(const Routine& routine, StudySource& study, const SectorTexts& sectors)
             if (!inStudy)
                 value = QString::fromUtf16(sectorOutsideStudy);
             else if (hasBoxes)
-                value = study.text(textWindow, sectorBox(sector, field));
+                value = study.text(textWindow, study::sectorBox(sector, field));
             excel.cells(column.firstRow + field, column.column).setValue(value);
         }
     }

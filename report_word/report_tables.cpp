@@ -5,27 +5,23 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/word.h"
+#include "study/Form2.h"
+#include "study/antenna_arrays.h"
+#include "study/pinb1.h"
+#include "study/sector_boxes.h"
 
 namespace report_word {
 
 namespace {
 
-// Table 1: one row per field of the masts window, column c holds mast c - 1.
-// The count of mobile-telephony antennas fills rows 3 and 4.
-constexpr const char* mastRows[] = {"on",      "kat",     "nb_ant",    "nb_ant",   "nb_micro",
-                                    "nb_rest", "h_istou", "h_ktiriou", "h_edafous"};
-constexpr int masts = 7;
+// Table 1: row r holds field mastRowFields[r - 1] of the masts window, counted
+// from 0 in the window's top-to-bottom order; column c holds mast c - 1. The
+// count of mobile-telephony antennas (field 2) fills rows 3 and 4.
+constexpr int mastRowFields[] = {0, 1, 2, 2, 3, 4, 5, 6, 7};
 
-// Table 2: one row per field of the antenna-array window, column c holds array c - 1.
-constexpr const char* arrayRows[] = {"aa_ant",    "istos",     "par",         "serv",      "freq",
-                                     "az",        "tilt",      "h_from_base", "manuf",     "model",
-                                     "g_main",    "g_side",    "vert3db",     "angle_ths", "horiz3db",
-                                     "horiz10db", "horiz20db", "maxside",     "nb_ch",     "p_ch"};
-constexpr int arrays = 8;
-
-// Table 3: rows 2 to 16 hold the fields a to o, column c holds sector c - 1.
-constexpr char sectorFields[] = "abcdefghijklmno";
-constexpr int sectors = 9;
+// Table 2: row r holds field r - 1 of the antenna-array window, column c holds
+// array c - 1. Table 3: row r holds field r - 2 (a, b, ...) of the sectorisation
+// window, column c holds sector c - 1.
 
 // Tables 4 to 11: column 2, rows 2 to 4 for GSM-900, DCS-1800, UMTS-2100.
 struct BandTable {
@@ -48,21 +44,17 @@ constexpr IndexTable indexTables[] = {{12, {"depps1", "depps2"}}, {13, {"depps3"
 std::vector<ReportCell> buildCells() {
     std::vector<ReportCell> cells;
     int row = 0;
-    for (const char* stem : mastRows) {
+    for (int field : mastRowFields) {
         ++row;
-        for (int n = 1; n <= masts; ++n)
-            cells.push_back({1, row, n + 1, "pinb1", QString::fromLatin1(stem) + QString::number(n)});
+        for (int n = 1; n <= pinb1::mastCount; ++n)
+            cells.push_back({1, row, n + 1, "pinb1", pinb1::boxName(field, n)});
     }
-    row = 0;
-    for (const char* stem : arrayRows) {
-        ++row;
-        for (int n = 1; n <= arrays; ++n)
-            cells.push_back({2, row, n + 1, "pinb2", QString::fromLatin1(stem) + QString::number(n)});
-    }
-    for (int f = 0; sectorFields[f]; ++f)
-        for (int k = 1; k <= sectors; ++k)
-            cells.push_back({3, f + 2, k + 1, "Form2",
-                             QStringLiteral("sec%1%2").arg(k).arg(QLatin1Char(sectorFields[f]))});
+    for (int field = 0; field < pinb2::fieldCount; ++field)
+        for (int n = 1; n <= pinb2::arrayCount; ++n)
+            cells.push_back({2, field + 1, n + 1, "pinb2", pinb2::boxName(field, n)});
+    for (int field = 0; field < Form2::fieldCount; ++field)
+        for (int k = 1; k <= Form2::sectorCount; ++k)
+            cells.push_back({3, field + 2, k + 1, "Form2", study::sectorBox(k, field)});
     for (const BandTable& t : bandTables)
         for (int band = 0; band < 3; ++band)
             cells.push_back({t.table, band + 2, 2, "Form1", QString::fromLatin1(t.boxes[band])});

@@ -6,6 +6,7 @@
 #include "platform/shapes.h"
 #include "platform/twips.h"
 #include "salzburg/grid_rows.h"
+#include "study/sector_boxes.h"
 
 using forms::place;
 using salzburg::gridRows;
@@ -96,8 +97,8 @@ Form2_saltz::Form2_saltz()
         forms::onValueChange(tick, this, &Form2_saltz::CheckN_Click, sector);
 
         for (const salzburg::GridRow& row : gridRows) {
-            QLineEdit* box = place<QLineEdit>(Frame1, QStringLiteral("sec%1%2").arg(sector).arg(row.letter),
-                                              left, rowTop(row.letter), boxWidth, boxHeight);
+            QLineEdit* box = place<QLineEdit>(Frame1, study::sectorBox(sector, rowIndex(row.letter)), left,
+                                              rowTop(row.letter), boxWidth, boxHeight);
             box->setEnabled(false);
             boxes[sector - 1][rowIndex(row.letter)] = box;
         }

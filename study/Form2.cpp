@@ -7,6 +7,7 @@
 #include "platform/graphical_button.h"
 #include "platform/twips.h"
 #include "study/button_pictures.h"
+#include "study/sector_boxes.h"
 
 using forms::place;
 
@@ -28,16 +29,12 @@ const study::GridRow fieldRows[] = {
     {"Label17", "Γενικό κέρδος (dB)", 7680},
     {"Label18", "Ύψος κεραιών από τη χαμηλότερη άκρη (m)", 8160},
 };
-constexpr int fieldCount = int(std::size(fieldRows));
+static_assert(std::size(fieldRows) == Form2::fieldCount);
 
 const int sectorLefts[Form2::sectorCount] = {4560, 6000, 7440, 8880, 10440, 12000, 13440, 15000, 16560};
 constexpr int boxWidth = 1095;
 constexpr int boxHeight = 285;
 constexpr int headerTop = 720;
-
-QString boxName(int field, int sector) {
-    return QStringLiteral("sec%1%2").arg(sector + 1).arg(QLatin1Char(char('a' + field)));
-}
 
 // A ruling line of the table, in twips.
 void rule(QWidget* frame, int left, int top, int width, int height) {
@@ -68,7 +65,8 @@ Form2::Form2()
         caption->setFont(normal);
     }
 
-    sectors = study::buildTextGrid(Frame1, fieldRows, sectorLefts, {120, 4200, boxWidth, boxHeight}, boxName);
+    sectors = study::buildTextGrid(Frame1, fieldRows, sectorLefts, {120, 4200, boxWidth, boxHeight},
+                                   [](int field, int sector) { return study::sectorBox(sector + 1, field); });
     for (const auto& column : sectors)
         for (QLineEdit* box : column)
             box->setEnabled(false);

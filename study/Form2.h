@@ -13,6 +13,7 @@ class Form2 : public forms::Window {
 public:
     static constexpr const char* formName = "Form2";
     static constexpr int sectorCount = 9;
+    static constexpr int fieldCount = 15; // a to o, boxes named by study::sectorBox
     Form2();
 
     QGroupBox* Frame1;

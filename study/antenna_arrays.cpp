@@ -34,6 +34,8 @@ const Field fields[] = {
     {"p_ch", {"Label20", "Ισχύς στην είσοδο της κεραιοδιάταξης ανά φέρουσα (W)", 8400}},
 };
 
+static_assert(std::size(fields) == study::AntennaArrayWindow::fieldCount);
+
 const auto rows = [] {
     std::array<study::GridRow, std::size(fields)> r{};
     for (std::size_t i = 0; i < std::size(fields); ++i)
@@ -41,7 +43,7 @@ const auto rows = [] {
     return r;
 }();
 
-constexpr int arrayCount = 8;
+constexpr int arrayCount = study::AntennaArrayWindow::arrayCount;
 const auto arrayLefts = [] {
     std::array<int, arrayCount> lefts{};
     for (int n = 0; n < arrayCount; ++n)
@@ -57,11 +59,14 @@ AntennaArrayWindow::AntennaArrayWindow(const char* name)
                     18960, 11160, forms::CloseBox::Hide) {
     Frame1 = placeFrame(client(), QStringLiteral("Τεχνικά χαρακτηριστικά των κεραιοδιατάξεων"), 120, 120,
                         18720, 9000);
-    arrays = buildTextGrid(Frame1, rows, arrayLefts, {120, 4200, 1095, 285}, [](int row, int column) {
-        return QString::fromLatin1(fields[row].stem) + QString::number(column + 1);
-    });
+    arrays = buildTextGrid(Frame1, rows, arrayLefts, {120, 4200, 1095, 285},
+                           [](int row, int column) { return boxName(row, column + 1); });
     proceed = place<QPushButton>(client(), QStringLiteral("proceed"), 17280, 9360, 1455, 495,
                                  QStringLiteral("Proceed"));
+}
+
+QString AntennaArrayWindow::boxName(int field, int array) {
+    return QString::fromLatin1(fields[field].stem) + QString::number(array);
 }
 
 } // namespace study

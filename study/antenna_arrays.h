@@ -14,7 +14,12 @@ namespace study {
 class AntennaArrayWindow : public forms::Window {
     Q_OBJECT
 public:
+    static constexpr int arrayCount = 8;
+    static constexpr int fieldCount = 20;
     AntennaArrayWindow(const char* name);
+
+    // The box of field f (0 for the top row, "aa_ant") of array n (from 1): "freq3".
+    static QString boxName(int field, int array);
 
     QGroupBox* Frame1;
     TextGrid arrays; // arrays[n - 1] holds aa_ant<n> .. p_ch<n>

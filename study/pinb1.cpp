@@ -20,8 +20,14 @@ const study::GridRow rows[] = {
     {"Label8", "Υψόμετρο εδάφους (m)", 5040},
 };
 
-const int mastLefts[] = {3480, 5520, 7680, 9960, 12240, 14400, 16440};
+static_assert(std::size(fieldStems) == pinb1::fieldCount && std::size(rows) == pinb1::fieldCount);
+
+const int mastLefts[pinb1::mastCount] = {3480, 5520, 7680, 9960, 12240, 14400, 16440};
 } // namespace
+
+QString pinb1::boxName(int field, int mast) {
+    return QString::fromLatin1(fieldStems[field]) + QString::number(mast);
+}
 
 pinb1::pinb1()
     : forms::Window(QString::fromLatin1(formName),
@@ -29,9 +35,8 @@ pinb1::pinb1()
                     forms::CloseBox::Hide) {
     Frame1 = study::placeFrame(client(), QStringLiteral("Χαρακτηριστικά ιστών στήριξης κεραιοδιατάξεων"), 120,
                                1440, 18720, 5880);
-    masts = study::buildTextGrid(Frame1, rows, mastLefts, {120, 3240, 1335, 285}, [](int row, int column) {
-        return QString::fromLatin1(fieldStems[row]) + QString::number(column + 1);
-    });
+    masts = study::buildTextGrid(Frame1, rows, mastLefts, {120, 3240, 1335, 285},
+                                 [](int row, int column) { return boxName(row, column + 1); });
     proceed = place<QPushButton>(client(), QStringLiteral("proceed"), 17280, 7680, 1455, 495,
                                  QStringLiteral("Proceed"));
     forms::onClick(proceed, this, &pinb1::proceed_Click);
