@@ -28,7 +28,7 @@ void fillStudy() {
         for (int field = 0; field < report_excel::sectorFieldCount; ++field)
             forms::setTextOf(
                 forms::control<QWidget>(QStringLiteral("Form2"), study::sectorBox(sector, field)),
-                QStringLiteral("Kathrein 742 265"));
+                QStringLiteral("Κεραία 742 265"));
     }
 }
 
