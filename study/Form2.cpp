@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/buttons.h"
+#include "platform/column_tick.h"
 #include "platform/graphical_button.h"
 #include "platform/twips.h"
 #include "study/button_pictures.h"
@@ -99,17 +100,7 @@ Form2::Form2()
 }
 
 void Form2::Check_Click(int sector) {
-    const QVector<QLineEdit*>& boxes = sectors[sector - 1];
-    if (Check[sector - 1]->isChecked()) {
-        for (QLineEdit* box : boxes)
-            box->setEnabled(true);
-        boxes.first()->setFocus();
-    } else {
-        for (QLineEdit* box : boxes)
-            box->setEnabled(false);
-        for (QLineEdit* box : boxes)
-            box->clear();
-    }
+    forms::openColumn(sectors[sector - 1], Check[sector - 1]->isChecked());
 }
 
 void Form2::back1_Click() {
