@@ -258,15 +258,7 @@ void Form1::buildDiagram() {
     Picture1->setPixmap(eeae::sitePicture(Picture1->width(), Picture1->height()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const DiagramLine& l = diagramLines[i];
-        const bool horizontal = l.y1 == l.y2;
-        const QRect span = QRect(QPoint(forms::px(std::min(l.x1, l.x2)), forms::px(std::min(l.y1, l.y2))),
-                                 QPoint(forms::px(std::max(l.x1, l.x2)), forms::px(std::max(l.y1, l.y2))));
-        auto* line = new QFrame(Picture1);
-        line->setObjectName(latin(l.name));
-        line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
-        line->setFrameShadow(QFrame::Plain);
-        line->setLineWidth(1);
-        line->setGeometry(horizontal ? span.adjusted(0, -1, 0, 1) : span.adjusted(-1, 0, 1, 0));
+        auto* line = new forms::Line(Picture1, latin(l.name), l.x1, l.y1, l.x2, l.y2);
         line->hide();
         lines[i] = line;
     }

@@ -13,6 +13,7 @@
 
 #include "eeae/band_calculation.h"
 #include "platform/forms.h"
+#include "platform/shapes.h"
 
 class Form1 : public forms::Window {
     Q_OBJECT
@@ -51,9 +52,9 @@ private:
         std::array<QLineEdit*, 3> inputs() const { return {power, mainGain, sideGain}; }
     };
     std::array<BandControls, 3> bands;
-    std::array<QLineEdit*, 4> depps; // depps1..depps4
-    std::array<QFrame*, 6> lines;    // Line1..Line6
-    std::array<QLabel*, 6> captions; // Label13, Label18, Label19, Label20, Label21, Label22
+    std::array<QLineEdit*, 4> depps;   // depps1..depps4
+    std::array<forms::Line*, 6> lines; // Line1..Line6
+    std::array<QLabel*, 6> captions;   // Label13, Label18, Label19, Label20, Label21, Label22
 
     void buildBandFrames();
     void buildDistances();

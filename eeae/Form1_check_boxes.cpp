@@ -3,6 +3,7 @@
 // of the power densities their boxes already hold.
 #include "eeae/Form1.h"
 #include "eeae/band_table.h"
+#include "platform/column_tick.h"
 #include "platform/messages.h"
 
 using eeae::Band;
@@ -20,17 +21,10 @@ void Form1::Check3_Click() {
 
 void Form1::onBandClicked(Band own, Band firstOther, Band secondOther) {
     BandControls& c = controlsOf(own);
-    if (c.check->isChecked()) {
-        for (QLineEdit* input : c.inputs())
-            input->setEnabled(true);
-        c.power->setFocus();
+    const bool ticked = c.check->isChecked();
+    forms::openColumn(c.inputs(), ticked, QStringLiteral("0"));
+    if (ticked)
         return;
-    }
-
-    for (QLineEdit* input : c.inputs())
-        input->setEnabled(false);
-    for (QLineEdit* input : c.inputs())
-        input->setText(QStringLiteral("0"));
     writeMarker(QStringLiteral("-"), own);
 
     std::vector<Band> remaining;

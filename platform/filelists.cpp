@@ -153,4 +153,11 @@ void FileListBox::refresh() {
     addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
 }
 
+void connectLists(DriveListBox* drive, DirListBox* folder, FileListBox* files) {
+    QObject::connect(drive, &DriveListBox::changed, folder,
+                     [drive, folder] { folder->showDrive(drive->drive()); });
+    QObject::connect(folder, &DirListBox::changed, files,
+                     [folder, files] { files->setPath(folder->path()); });
+}
+
 } // namespace filelists

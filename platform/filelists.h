@@ -72,4 +72,8 @@ private:
     QStringList patterns;
 };
 
+// The three lists of a browse window work as one: choosing a drive moves the
+// folder list to it, and the file list shows the folder the folder list shows.
+void connectLists(DriveListBox* drive, DirListBox* folder, FileListBox* files);
+
 } // namespace filelists

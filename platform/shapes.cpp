@@ -11,17 +11,21 @@ constexpr int penWidth = 1;
 }
 
 Line::Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, Style style)
-    : QWidget(parent)
+    : QFrame(parent)
     , from(x1, y1)
     , to(x2, y2)
     , lineStyle(style) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The widget covers the line's bounding box, one pixel wider on each side so
-    // a horizontal or vertical line has room.
+    // The widget covers the line's bounding box, one pixel wider across the line
+    // (on every side for a slanting one) so the line has room; a horizontal or
+    // vertical line's ends are the widget's ends.
     const QRect box = QRect(QPoint(px(std::min(x1, x2)), px(std::min(y1, y2))),
                             QPoint(px(std::max(x1, x2)), px(std::max(y1, y2))));
-    setGeometry(box.adjusted(-penWidth, -penWidth, penWidth, penWidth));
+    const bool horizontal = box.height() == 1, vertical = box.width() == 1;
+    const int dx = horizontal && !vertical ? 0 : penWidth;
+    const int dy = vertical && !horizontal ? 0 : penWidth;
+    setGeometry(box.adjusted(-dx, -dy, dx, dy));
 }
 
 void Line::paintEvent(QPaintEvent*) {

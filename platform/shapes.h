@@ -3,13 +3,15 @@
 // rounded rectangle, placed in twips on their container like the other controls.
 // They only paint; the mouse goes through them to what lies beneath.
 #include <QColor>
+#include <QFrame>
 #include <QString>
 #include <QWidget>
 #include <optional>
 
 namespace forms {
 
-class Line : public QWidget {
+// A QFrame, as Qt's own lines are, though it draws itself.
+class Line : public QFrame {
     Q_OBJECT
 public:
     enum class Style { Solid, Dotted };

@@ -32,18 +32,9 @@ browse::browse()
     QWidget::setTabOrder(file1, create_report);
     QWidget::setTabOrder(create_report, cancel);
 
-    connect(Drive1, &filelists::DriveListBox::changed, this, &browse::Drive1_Change);
-    connect(Dir1, &filelists::DirListBox::changed, this, &browse::Dir1_Change);
+    filelists::connectLists(Drive1, Dir1, file1);
     forms::onClick(create_report, this, &browse::create_report_Click);
     forms::onClick(cancel, this, &browse::cancel_Click);
-}
-
-void browse::Drive1_Change() {
-    Dir1->showDrive(Drive1->drive());
-}
-
-void browse::Dir1_Change() {
-    file1->setPath(Dir1->path());
 }
 
 void browse::create_report_Click() {

@@ -23,8 +23,6 @@ public:
     QPushButton* cancel;
 
 public slots:
-    void Drive1_Change();
-    void Dir1_Change();
     void create_report_Click();
     void cancel_Click();
 };

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "platform/buttons.h"
+#include "platform/column_tick.h"
 #include "platform/shapes.h"
 #include "platform/twips.h"
 #include "salzburg/grid_rows.h"
@@ -165,15 +166,9 @@ void Form2_saltz::arrangeTabOrder() {
 // closes and empties it. The results window keeps the sector's results.
 void Form2_saltz::CheckN_Click(int sector) {
     const bool ticked = Check(sector)->isChecked();
-    for (QLineEdit* box : boxes[sector - 1])
-        box->setEnabled(ticked);
-    if (!ticked)
-        for (QLineEdit* box : boxes[sector - 1])
-            box->clear();
+    forms::openColumn(boxes[sector - 1], ticked);
     for (QPushButton* button : buttons[sector - 1])
         button->setEnabled(ticked);
-    if (ticked)
-        sec(sector, 'a')->setFocus();
 }
 
 void Form2_saltz::back1_Click() {

@@ -1,10 +1,11 @@
 #include "study/Form2.h"
 
-#include <QFrame>
 #include <QLabel>
 
 #include "platform/buttons.h"
+#include "platform/column_tick.h"
 #include "platform/graphical_button.h"
+#include "platform/shapes.h"
 #include "platform/twips.h"
 #include "study/button_pictures.h"
 #include "study/sector_boxes.h"
@@ -36,13 +37,6 @@ constexpr int boxWidth = 1095;
 constexpr int boxHeight = 285;
 constexpr int headerTop = 720;
 
-// A ruling line of the table, in twips.
-void rule(QWidget* frame, int left, int top, int width, int height) {
-    auto* line = forms::place<QFrame>(frame, QString(), left, top, std::max(width, 15), std::max(height, 15));
-    line->setFrameShape(width > height ? QFrame::HLine : QFrame::VLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->lower();
-}
 } // namespace
 
 Form2::Form2()
@@ -75,9 +69,13 @@ Form2::Form2()
     const int tableRight = sectorLefts[sectorCount - 1] + boxWidth + 60;
     const int tableTop = headerTop + boxHeight + 60;
     const int tableBottom = fieldRows[fieldCount - 1].top + boxHeight + 60;
-    rule(Frame1, tableLeft, tableTop, 15, tableBottom - tableTop);
-    for (const study::GridRow& row : fieldRows)
-        rule(Frame1, tableLeft, row.top + boxHeight + 60, tableRight - tableLeft, 15);
+    // The table's ruling lines, under its boxes; a line ends on its last pixel, one
+    // pixel (15 twips) short of the table's edge.
+    (new forms::Line(Frame1, QString(), tableLeft, tableTop, tableLeft, tableBottom - 15))->lower();
+    for (const study::GridRow& row : fieldRows) {
+        const int y = row.top + boxHeight + 60;
+        (new forms::Line(Frame1, QString(), tableLeft, y, tableRight - 15, y))->lower();
+    }
 
     // The bottom row at the right: "Back", the export, "Proceed to word".
     back1 =
@@ -97,17 +95,7 @@ Form2::Form2()
 }
 
 void Form2::Check_Click(int sector) {
-    const QVector<QLineEdit*>& boxes = sectors[sector - 1];
-    if (Check[sector - 1]->isChecked()) {
-        for (QLineEdit* box : boxes)
-            box->setEnabled(true);
-        boxes.first()->setFocus();
-    } else {
-        for (QLineEdit* box : boxes)
-            box->setEnabled(false);
-        for (QLineEdit* box : boxes)
-            box->clear();
-    }
+    forms::openColumn(sectors[sector - 1], Check[sector - 1]->isChecked());
 }
 
 void Form2::back1_Click() {

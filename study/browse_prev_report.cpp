@@ -53,20 +53,11 @@ browse_prev_report::browse_prev_report()
     setTabOrder(cancel, open_excel);
     setTabOrder(open_excel, open_pdf);
 
-    connect(Drive1, &filelists::DriveListBox::changed, this, &browse_prev_report::Drive1_Change);
-    connect(Dir1, &filelists::DirListBox::changed, this, &browse_prev_report::Dir1_Change);
+    filelists::connectLists(Drive1, Dir1, file1);
     forms::onClick(open_pdf, this, &browse_prev_report::open_pdf_Click);
     forms::onClick(open_excel, this, &browse_prev_report::open_excel_Click);
     forms::onClick(open_word, this, &browse_prev_report::open_word_Click);
     forms::onClick(cancel, this, &browse_prev_report::cancel_Click);
-}
-
-void browse_prev_report::Drive1_Change() {
-    Dir1->showDrive(Drive1->drive());
-}
-
-void browse_prev_report::Dir1_Change() {
-    file1->setPath(Dir1->path());
 }
 
 QString browse_prev_report::chosenFile() const {

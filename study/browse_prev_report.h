@@ -21,8 +21,6 @@ public:
     QPushButton* open_pdf;
 
 public slots:
-    void Drive1_Change();
-    void Dir1_Change();
     void open_pdf_Click();
     void open_excel_Click();
     void open_word_Click();

@@ -14,6 +14,7 @@
 
 #include "eeae/Form1.h"
 #include "platform/forms.h"
+#include "study_test.h"
 
 namespace form1 {
 
@@ -50,10 +51,7 @@ inline void press(const QString& button) {
 
 // Replaces the box's text by typing, through the key filter.
 inline void type(const QString& box, const QString& keys) {
-    QLineEdit* b = control<QLineEdit>(box);
-    b->selectAll();
-    QTest::keyClick(b, Qt::Key_Backspace);
-    QTest::keyClicks(b, keys);
+    testsupport::type(control<QLineEdit>(box), keys);
 }
 // Replaces the box's text by pasting it, which the key filter does not see.
 inline void paste(const QString& box, const QString& text) {

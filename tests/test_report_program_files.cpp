@@ -110,7 +110,7 @@ private slots:
         window->Text1->setText(QStringLiteral("Μελέτη Πάτρας"));
         window->create_report->click();
         session.settle();
-        QVERIFY2(session.messages.shown.size() == 1, qPrintable(session.messages.texts().join(u'\n')));
+        QVERIFY2(session.messages.shown.size() == 1, testsupport::listed(session.messages));
         const QString report = chosenFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
         QCOMPARE(session.desktop.opened, QStringList{report});
         QVERIFY(testsupport::DocxReader(report).body().contains(description));

@@ -135,7 +135,7 @@ private slots:
         const QByteArray tablesBeforeReport = readFile(words + QStringLiteral("/report_tables.doc"));
         const QString path = createReport(QStringLiteral("Μελέτη Πάτρας"));
 
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         DocxReader report(path);
         const DocxReader tables(words + QStringLiteral("/report_tables.doc"));
         const int offset = tablesBefore(words);
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, text);
         forms::setTextOf(forms::control<QWidget>(window, box), text);
         const QString path = createReport(QStringLiteral("κείμενα"));
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         const auto& cells = expectedCells();
         const auto cell = std::find_if(cells.begin(), cells.end(), [&](const ExpectedCell& c) {
             return c.box == box && c.window == window;
@@ -223,7 +223,7 @@ private slots:
         sectorisation->Check[2]->setChecked(false); // sector 3 out of the study: its boxes emptied
         forms::unload(QStringLiteral("Form1"));     // the band window as created: no band calculated
         const QString path = createReport(QStringLiteral("τομείς"));
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         const DocxReader report(path);
         const int offset = tablesBefore(words);
         for (int row = 2; row <= 16; ++row) {
@@ -244,9 +244,9 @@ private slots:
               std::pair{"dp1", "5"}, std::pair{"dp2", "10"}})
             forms::setTextOf(box("Form1", QString::fromLatin1(name)), QString::fromLatin1(value));
         forms::control<QPushButton>(QStringLiteral("Form1"), QStringLiteral("calculate"))->click();
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         const QString path = createReport(QStringLiteral("GSM"));
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         const DocxReader report(path);
         const int offset = tablesBefore(words);
         for (const ExpectedCell& cell : expectedCells()) {
@@ -283,7 +283,7 @@ private slots:
             window->Text1->setText(typed);
         window->create_report->click();
         session->settle();
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         QCOMPARE(filesIn(out->path()), QStringList{file});
         QCOMPARE(session->desktop.opened, QStringList{out->path() + u'/' + file});
         QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
@@ -438,7 +438,7 @@ private slots:
         setDescription(description);
         forms::setTextOf(box("pinb1", QStringLiteral("on2")), QStringLiteral("  <Ιστός & \"Β\">  "));
         const QString path = createReport(QStringLiteral("sample"));
-        QVERIFY2(session->messages.shown.isEmpty(), qPrintable(session->messages.texts().join(u'\n')));
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
         const QString wanted = qEnvironmentVariable("VORLUX_SAMPLE_REPORT");
         if (!wanted.isEmpty()) {
             QFile::remove(wanted);

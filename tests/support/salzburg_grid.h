@@ -9,15 +9,7 @@
 
 #include "platform/forms.h"
 #include "platform/messages.h"
-
-namespace messages {
-// How QtTest prints a recorded message when a comparison fails.
-inline char* toString(const Shown& shown) {
-    const QString icon =
-        shown.icon == Icon::Critical ? QStringLiteral("critical") : QStringLiteral("information");
-    return qstrdup(qPrintable(icon + QStringLiteral(": ") + shown.text));
-}
-} // namespace messages
+#include "study_test.h"
 
 namespace testsupport {
 
@@ -42,14 +34,6 @@ inline void press(const QString& window, const QString& button) {
 inline void tick(int sector) {
     forms::show(grid);
     press(grid, QStringLiteral("Check%1").arg(sector));
-}
-
-// Each character as a key press carrying its text (Greek letters included).
-inline void type(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // Types "k=30;l=10" into the sector's boxes; "k=" empties a box.

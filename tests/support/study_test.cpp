@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QtTest>
 
@@ -48,6 +49,16 @@ void typeText(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+void type(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    typeText(box, text);
+}
+
+QByteArray listed(const messages::Recorder& recorded) {
+    return recorded.texts().join(u'\n').toLocal8Bit();
+}
+
 void grabIfAsked(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("VORLUX_GRAB_DIR");
     if (folder.isEmpty())
@@ -57,3 +68,13 @@ void grabIfAsked(QWidget* window, const QString& name) {
 }
 
 } // namespace testsupport
+
+namespace messages {
+
+char* toString(const Shown& shown) {
+    const QString icon =
+        shown.icon == Icon::Critical ? QStringLiteral("critical") : QStringLiteral("information");
+    return qstrdup(qPrintable(icon + QStringLiteral(": ") + shown.text));
+}
+
+} // namespace messages

@@ -1,14 +1,21 @@
 #pragma once
 // What every window test starts from: the windows registered, none loaded, the
 // message boxes and the desktop recorded, the program folder the built one.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 #include <memory>
 
 #include "platform/desktop.h"
 #include "platform/messages.h"
+
+namespace messages {
+// How QtTest prints a recorded message when a comparison fails.
+char* toString(const Shown& shown);
+} // namespace messages
 
 namespace testsupport {
 
@@ -30,6 +37,11 @@ QString programFolder();
 // Types text into a widget as key presses, one character at a time (any
 // characters, Greek included: QTest::keyClicks takes Latin-1 only).
 void typeText(QWidget* widget, const QString& text);
+// Replaces a box's text as a user does: selects it all, deletes it, types text.
+void type(QLineEdit* box, const QString& text);
+
+// The recorded messages, one a line, for a failing check to print.
+QByteArray listed(const messages::Recorder& recorded);
 
 // Saves a picture of the window to $VORLUX_GRAB_DIR/<name>.png when that
 // variable is set, for looking at what a window shows.
