@@ -315,5 +315,5 @@ void Form1::proceed_Click() {
 
 void Form1::back_Click() {
     forms::show(QStringLiteral("eisagwgh_meleths"));
-    forms::hide(latin(formName));
+    forms::hide<Form1>();
 }

@@ -43,13 +43,23 @@ bool isDefined(const QString& name);
 // The window's instance, created hidden (with its design-time contents) if it is
 // not loaded.
 Window* get(const QString& name);
-template <class W> W* get() { return static_cast<W*>(get(QString::fromLatin1(W::formName))); }
+template <class W> W* get() {
+    return static_cast<W*>(get(QString::fromLatin1(W::formName)));
+}
 
 bool isLoaded(const QString& name);
 bool isVisible(const QString& name);
 // Shows the window modeless, raised and active; creates it first if needed.
 void show(const QString& name);
 void hide(const QString& name);
+// The same by the window's class, where it is at hand inside its own subsystem;
+// across subsystems the name is used, so no subsystem includes another's windows.
+template <class W> void show() {
+    show(QString::fromLatin1(W::formName));
+}
+template <class W> void hide() {
+    hide(QString::fromLatin1(W::formName));
+}
 // Forgets the instance at once and deletes it later, so a handler may unload its
 // own window and go on. A name that is not defined is skipped.
 void unload(const QString& name);

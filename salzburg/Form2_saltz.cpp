@@ -173,5 +173,5 @@ void Form2_saltz::CheckN_Click(int sector) {
 
 void Form2_saltz::back1_Click() {
     forms::show(QStringLiteral("pinb2_saltz"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::hide<Form2_saltz>();
 }

@@ -18,7 +18,7 @@ const QString notComputedMarker = QStringLiteral("-");
 } // namespace
 
 void Form2_saltz::calculations_Click() {
-    forms::show(QString::fromLatin1(results::formName));
+    forms::show<results>();
     results& shown = *forms::get<results>();
     QStringList problems;
     for (int sector = 1; sector <= sectorCount; ++sector)

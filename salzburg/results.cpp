@@ -126,6 +126,6 @@ void results::scN_Click(int sector) {
 
 // The one back button that hides its own window before showing the previous one.
 void results::back_Click() {
-    forms::hide(QString::fromLatin1(formName));
-    forms::show(QStringLiteral("Form2_saltz"));
+    forms::hide<results>();
+    forms::show<Form2_saltz>();
 }

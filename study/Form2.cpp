@@ -100,7 +100,7 @@ void Form2::Check_Click(int sector) {
 
 void Form2::back1_Click() {
     forms::show(QStringLiteral("Form1"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::hide<Form2>();
 }
 
 void Form2::next_to_word_Click() {

@@ -2,6 +2,8 @@
 
 #include "platform/buttons.h"
 #include "platform/twips.h"
+#include "study/eisagwgh_meleths.h"
+#include "study/pinb1.h"
 
 using forms::place;
 
@@ -80,13 +82,13 @@ pinb2::pinb2()
 }
 
 void pinb2::proceed_Click() {
-    forms::show(QStringLiteral("eisagwgh_meleths"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::show<eisagwgh_meleths>();
+    forms::hide<pinb2>();
 }
 
 void pinb2::back_Click() {
-    forms::show(QStringLiteral("pinb1"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::show<pinb1>();
+    forms::hide<pinb2>();
 }
 
 pinb2_saltz::pinb2_saltz()
@@ -96,5 +98,5 @@ pinb2_saltz::pinb2_saltz()
 
 void pinb2_saltz::proceed_Click() {
     forms::show(QStringLiteral("Form2_saltz"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::hide<pinb2_saltz>();
 }

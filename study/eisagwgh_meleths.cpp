@@ -2,6 +2,7 @@
 
 #include "platform/buttons.h"
 #include "platform/twips.h"
+#include "study/antenna_arrays.h"
 
 using forms::place;
 
@@ -40,6 +41,6 @@ void eisagwgh_meleths::export_to_word_Click() {
 }
 
 void eisagwgh_meleths::back_Click() {
-    forms::show(QStringLiteral("pinb2"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::show<pinb2>();
+    forms::hide<eisagwgh_meleths>();
 }

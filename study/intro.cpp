@@ -6,7 +6,9 @@
 #include "platform/buttons.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
+#include "study/antenna_arrays.h"
 #include "study/logo.h"
+#include "study/pinb1.h"
 
 using forms::place;
 
@@ -78,10 +80,10 @@ void intro::Form_Load() {
 
 void intro::enter_button_Click() {
     if (choice == 0) {
-        forms::show(QStringLiteral("pinb1"));
+        forms::show<pinb1>();
         forms::unload(QString::fromLatin1(formName));
     } else if (choice == 1) {
-        forms::show(QStringLiteral("pinb2_saltz"));
+        forms::show<pinb2_saltz>();
         forms::unload(QString::fromLatin1(formName));
     } else {
         messages::critical(QStringLiteral("Δεν έχει επιλεγεί μελέτη!"));

@@ -4,6 +4,8 @@
 #include "platform/forms.h"
 #include "platform/messages.h"
 #include "platform/word.h"
+#include "study/Form3.h"
+#include "study/browse_prev_report.h"
 #include "study/open_file.h"
 
 namespace study {
@@ -29,11 +31,11 @@ void form_help_command(const QString& program) {
 }
 
 void show_credits_command() {
-    forms::show(QStringLiteral("Form3"));
+    forms::show<Form3>();
 }
 
 void open_existing_report_command() {
-    forms::show(QStringLiteral("browse_prev_report"));
+    forms::show<browse_prev_report>();
 }
 
 // Word made visible, then the document opened for editing: the word processor

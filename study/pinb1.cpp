@@ -2,6 +2,7 @@
 
 #include "platform/buttons.h"
 #include "platform/twips.h"
+#include "study/antenna_arrays.h"
 
 using forms::place;
 
@@ -43,6 +44,6 @@ pinb1::pinb1()
 }
 
 void pinb1::proceed_Click() {
-    forms::show(QStringLiteral("pinb2"));
-    forms::hide(QString::fromLatin1(formName));
+    forms::show<pinb2>();
+    forms::hide<pinb1>();
 }
