@@ -2,7 +2,7 @@
 #include <QLocale>
 
 #include "app/windows.h"
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

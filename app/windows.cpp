@@ -1,8 +1,8 @@
 #include "app/windows.h"
 
 #include "eeae/Form1.h"
-#include "platform/buttons.h"
-#include "platform/forms.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/forms.h"
 #include "report_excel/print_report_excel.h"
 #include "report_word/browse.h"
 #include "salzburg/Form2_saltz.h"

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <benchmark/benchmark.h>
 
-#include "platform/controls.h"
-#include "platform/forms.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 #include "report_excel/cell_map.h"
 #include "report_excel/print_report_excel.h"
 #include "study/sector_boxes.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "salzburg/Form2_saltz.h"
 #include "study_test.h"
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/windows.h"
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "platform/controls.h"
-#include "platform/filelists.h"
-#include "platform/forms.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/filelists.h"
+#include "platform/runtime/forms.h"
 #include "report_word/browse.h"
 #include "report_word/report_assembly.h"
 #include "report_word/report_tables.h"

@@ -5,8 +5,8 @@
 #include "eeae/band_table.h"
 #include "eeae/numeric_key_filter.h"
 #include "eeae/site_picture.h"
-#include "platform/buttons.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/twips.h"
 
 using eeae::Band;
 using eeae::bandTable;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "eeae/band_calculation.h"
-#include "platform/forms.h"
-#include "platform/shapes.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/shapes.h"
 
 class Form1 : public forms::Window {
     Q_OBJECT

@@ -3,8 +3,8 @@
 // of the power densities their boxes already hold.
 #include "eeae/Form1.h"
 #include "eeae/band_table.h"
-#include "platform/column_tick.h"
-#include "platform/messages.h"
+#include "platform/runtime/column_tick.h"
+#include "platform/runtime/messages.h"
 
 using eeae::Band;
 

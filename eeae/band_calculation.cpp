@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 namespace eeae {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "platform/desktop.h"
-#include "platform/excel.h"
+#include "platform/office/excel.h"
+#include "platform/runtime/desktop.h"
 #include "report_excel/study_source.h"
 #include "study/sector_boxes.h"
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <exception>
 
-#include "platform/excel_error.h"
-#include "platform/messages.h"
+#include "platform/office/excel_error.h"
+#include "platform/runtime/messages.h"
 #include "report_excel/study_source.h"
 
 namespace report_excel {

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <stdexcept>
 
-#include "platform/controls.h"
-#include "platform/forms.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 
 namespace report_excel {
 

@@ -1,7 +1,7 @@
 #include "report_word/browse.h"
 
-#include "platform/buttons.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/twips.h"
 #include "report_word/report_assembly.h"
 #include "study/button_pictures.h"
 

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/filelists.h"
-#include "platform/forms.h"
+#include "platform/runtime/filelists.h"
+#include "platform/runtime/forms.h"
 
 class browse : public forms::Window {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "report_word/previous_report.h"
 
-#include "platform/word.h"
+#include "platform/office/word.h"
 
 #include <QDir>
 #include <QFile>

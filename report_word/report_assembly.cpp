@@ -6,11 +6,11 @@
 #include <climits>
 #include <memory>
 
-#include "platform/controls.h"
-#include "platform/desktop.h"
-#include "platform/forms.h"
-#include "platform/messages.h"
-#include "platform/word.h"
+#include "platform/office/word.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/desktop.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/messages.h"
 #include "report_word/previous_report.h"
 #include "report_word/report_tables.h"
 

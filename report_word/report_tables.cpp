@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "platform/word.h"
+#include "platform/office/word.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 #include "study/Form2.h"
 #include "study/antenna_arrays.h"
 #include "study/pinb1.h"

@@ -2,10 +2,10 @@
 
 #include <QLabel>
 
-#include "platform/buttons.h"
-#include "platform/column_tick.h"
-#include "platform/shapes.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/column_tick.h"
+#include "platform/runtime/shapes.h"
+#include "platform/runtime/twips.h"
 #include "salzburg/grid_rows.h"
 #include "study/sector_boxes.h"
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "salzburg/formulas.h"
 #include "salzburg/row_numbers.h"
 

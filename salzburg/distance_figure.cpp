@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "platform/shapes.h"
-#include "platform/twips.h"
+#include "platform/runtime/shapes.h"
+#include "platform/runtime/twips.h"
 
 namespace salzburg {
 

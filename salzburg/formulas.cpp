@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 #include "salzburg/grid_rows.h"
 
 namespace salzburg {

@@ -1,9 +1,9 @@
 #include "salzburg/results.h"
 
-#include "platform/buttons.h"
-#include "platform/messages.h"
-#include "platform/numbers.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/messages.h"
+#include "platform/runtime/numbers.h"
+#include "platform/runtime/twips.h"
 #include "salzburg/Form2_saltz.h"
 #include "salzburg/distance_figure.h"
 #include "salzburg/formulas.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 class results : public forms::Window {
     Q_OBJECT

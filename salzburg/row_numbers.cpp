@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 namespace salzburg {
 

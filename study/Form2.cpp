@@ -2,11 +2,11 @@
 
 #include <QLabel>
 
-#include "platform/buttons.h"
-#include "platform/column_tick.h"
-#include "platform/graphical_button.h"
-#include "platform/shapes.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/column_tick.h"
+#include "platform/runtime/graphical_button.h"
+#include "platform/runtime/shapes.h"
+#include "platform/runtime/twips.h"
 #include "study/button_pictures.h"
 #include "study/sector_boxes.h"
 

@@ -1,6 +1,6 @@
 #include "study/Form3.h"
 
-#include "platform/twips.h"
+#include "platform/runtime/twips.h"
 
 using forms::place;
 

@@ -2,7 +2,7 @@
 // The credits window: four labels about the program.
 #include <QLabel>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 class Form3 : public forms::Window {
     Q_OBJECT

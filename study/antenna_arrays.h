@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study/text_grid.h"
 
 namespace study {

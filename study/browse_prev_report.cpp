@@ -2,10 +2,10 @@
 
 #include <QDir>
 
-#include "platform/buttons.h"
-#include "platform/excel.h"
-#include "platform/messages.h"
-#include "platform/twips.h"
+#include "platform/office/excel.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/messages.h"
+#include "platform/runtime/twips.h"
 #include "study/menu_commands.h"
 #include "study/open_file.h"
 

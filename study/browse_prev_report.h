@@ -3,8 +3,8 @@
 // word processor, the spreadsheet or the PDF reader.
 #include <QPushButton>
 
-#include "platform/filelists.h"
-#include "platform/forms.h"
+#include "platform/runtime/filelists.h"
+#include "platform/runtime/forms.h"
 
 class browse_prev_report : public forms::Window {
     Q_OBJECT

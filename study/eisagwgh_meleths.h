@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 class eisagwgh_meleths : public forms::Window {
     Q_OBJECT

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QValidator>
 
-#include "platform/buttons.h"
-#include "platform/messages.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/messages.h"
+#include "platform/runtime/twips.h"
 #include "study/antenna_arrays.h"
 #include "study/logo.h"
 #include "study/pinb1.h"

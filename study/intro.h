@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 class intro : public forms::Window {
     Q_OBJECT

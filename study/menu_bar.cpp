@@ -6,7 +6,7 @@
 #include <functional>
 #include <span>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study/menu_commands.h"
 #include "study/study_commands.h"
 

@@ -1,9 +1,9 @@
 #include "study/menu_commands.h"
 
-#include "platform/desktop.h"
-#include "platform/forms.h"
-#include "platform/messages.h"
-#include "platform/word.h"
+#include "platform/office/word.h"
+#include "platform/runtime/desktop.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/messages.h"
 #include "study/Form3.h"
 #include "study/browse_prev_report.h"
 #include "study/open_file.h"

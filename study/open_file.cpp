@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "platform/desktop.h"
-#include "platform/messages.h"
+#include "platform/runtime/desktop.h"
+#include "platform/runtime/messages.h"
 
 namespace study {
 

@@ -1,7 +1,7 @@
 #include "study/pinb1.h"
 
-#include "platform/buttons.h"
-#include "platform/twips.h"
+#include "platform/runtime/buttons.h"
+#include "platform/runtime/twips.h"
 #include "study/antenna_arrays.h"
 
 using forms::place;

@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study/text_grid.h"
 
 class pinb1 : public forms::Window {

@@ -1,6 +1,6 @@
 #include "study/study_commands.h"
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 namespace study {
 

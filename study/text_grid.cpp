@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "platform/twips.h"
+#include "platform/runtime/twips.h"
 
 namespace study {
 

@@ -13,7 +13,7 @@
 #include <QtTest>
 
 #include "eeae/Form1.h"
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace form1 {

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-#include "platform/filelists.h"
-#include "platform/forms.h"
+#include "platform/runtime/filelists.h"
+#include "platform/runtime/forms.h"
 #include "report_word/browse.h"
 #include "study/Form2.h"
 #include "study_test.h"

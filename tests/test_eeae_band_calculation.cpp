@@ -5,7 +5,7 @@
 
 #include "eeae/band_calculation.h"
 #include "eeae/diagram_state.h"
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 using eeae::Band;
 

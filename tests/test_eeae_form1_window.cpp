@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "eeae_form1_driver.h"
-#include "platform/controls.h"
-#include "platform/twips.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/twips.h"
 #include "study_test.h"
 
 using namespace form1;

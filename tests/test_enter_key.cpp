@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "eeae_form1_driver.h"
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

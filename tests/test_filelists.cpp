@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "platform/filelists.h"
+#include "platform/runtime/filelists.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/forms.h"
-#include "platform/twips.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/twips.h"
 #include "study_test.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

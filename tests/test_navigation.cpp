@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

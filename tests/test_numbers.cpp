@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 class NumbersTest : public QObject {
     Q_OBJECT

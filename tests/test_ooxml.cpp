@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "file_faults.h"
-#include "platform/ooxml.h"
+#include "platform/office/ooxml.h"
 
 using testsupport::FileSizeLimit;
 using testsupport::ReadOnlyFolder;

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/filelists.h"
-#include "platform/forms.h"
+#include "platform/runtime/filelists.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace {

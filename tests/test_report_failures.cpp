@@ -6,9 +6,9 @@
 
 #include "docx_reader.h"
 #include "file_faults.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "platform/ooxml.h"
+#include "platform/office/ooxml.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 #include "report_program.h"
 #include "report_word/browse.h"
 #include "study/Form2.h"

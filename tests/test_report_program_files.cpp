@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "docx_reader.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 #include "report_program.h"
 #include "report_word/browse.h"
 #include "study/Form2.h"

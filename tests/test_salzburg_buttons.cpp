@@ -2,7 +2,7 @@
 // when an input is empty, no number, or gives the formula no value.
 #include <QtTest>
 
-#include "platform/messages.h"
+#include "platform/runtime/messages.h"
 #include "salzburg_grid.h"
 #include "study_test.h"
 

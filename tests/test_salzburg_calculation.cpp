@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/messages.h"
+#include "platform/runtime/messages.h"
 #include "salzburg_grid.h"
 #include "study_test.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "salzburg_grid.h"
 #include "study_test.h"
 

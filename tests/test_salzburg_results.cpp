@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/forms.h"
-#include "platform/shapes.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/shapes.h"
 #include "salzburg_grid.h"
 #include "study_test.h"
 

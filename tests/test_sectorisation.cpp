@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "platform/forms.h"
-#include "platform/twips.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/twips.h"
 #include "study/Form2.h"
 #include "study_test.h"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study/intro.h"
 #include "study_test.h"
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/controls.h"
-#include "platform/excel.h"
-#include "platform/forms.h"
+#include "platform/office/excel.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/forms.h"
 #include "report_excel/cell_map.h"
 #include "salzburg/unreachable/export_dispatch.h"
 #include "salzburg_grid.h"

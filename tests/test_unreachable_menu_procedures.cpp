@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QtTest>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "salzburg/unreachable/menu_procedures.h"
 #include "salzburg_grid.h"
 #include "study_test.h"

@@ -10,8 +10,8 @@
 #include <QMetaMethod>
 #include <QtTest>
 
-#include "platform/excel.h"
-#include "platform/forms.h"
+#include "platform/office/excel.h"
+#include "platform/runtime/forms.h"
 #include "salzburg/unreachable/export_dispatch.h"
 #include "salzburg/unreachable/menu_procedures.h"
 #include "salzburg_grid.h"

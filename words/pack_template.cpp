@@ -4,8 +4,8 @@
 #include <QFile>
 #include <cstdio>
 
-#include "platform/ooxml.h"
-#include "platform/word_blank.h"
+#include "platform/office/ooxml.h"
+#include "platform/office/word_blank.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

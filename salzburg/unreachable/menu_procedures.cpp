@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 #include "study/menu_commands.h"
 
 namespace salzburg::unreachable {

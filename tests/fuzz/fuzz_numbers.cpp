@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 namespace {
 

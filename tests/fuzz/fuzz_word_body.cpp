@@ -4,7 +4,7 @@
 // own error may come out.
 #include <cstdint>
 
-#include "platform/word_blank.h"
+#include "platform/office/word_blank.h"
 #include "word_walk.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QString>
 
-#include "platform/word.h"
+#include "platform/office/word.h"
 
 namespace fuzz {
 

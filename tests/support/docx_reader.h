@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/ooxml.h"
+#include "platform/office/ooxml.h"
 
 namespace testsupport {
 

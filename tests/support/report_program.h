@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/desktop.h"
+#include "platform/runtime/desktop.h"
 #include "study_test.h"
 
 namespace testsupport {

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QtTest>
 
-#include "platform/forms.h"
-#include "platform/messages.h"
+#include "platform/runtime/forms.h"
+#include "platform/runtime/messages.h"
 #include "study_test.h"
 
 namespace testsupport {

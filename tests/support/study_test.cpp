@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "app/windows.h"
-#include "platform/forms.h"
+#include "platform/runtime/forms.h"
 
 namespace testsupport {
 

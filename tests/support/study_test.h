@@ -9,8 +9,8 @@ class QLineEdit;
 class QWidget;
 #include <memory>
 
-#include "platform/desktop.h"
-#include "platform/messages.h"
+#include "platform/runtime/desktop.h"
+#include "platform/runtime/messages.h"
 
 namespace messages {
 // How QtTest prints a recorded message when a comparison fails.

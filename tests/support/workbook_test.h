@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "platform/excel.h"
-#include "platform/excel_sheet.h"
+#include "platform/office/excel.h"
+#include "platform/office/excel_sheet.h"
 #include "study_test.h"
 
 namespace testsupport {

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <algorithm>
 
-#include "desktop.h"
 #include "excel_sheet.h"
 #include "excel_workbook.h"
+#include "platform/runtime/desktop.h"
 
 namespace excel {
 

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "desktop.h"
+#include "platform/runtime/desktop.h"
 #include "word_blank.h"
 
 namespace word {

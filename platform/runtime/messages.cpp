@@ -26,10 +26,16 @@ QString causeOf(const std::exception& failure) {
     return QString::fromUtf8(failure.what());
 }
 
-void critical(const QString& text) { show(Icon::Critical, text); }
-void information(const QString& text) { show(Icon::Information, text); }
+void critical(const QString& text) {
+    show(Icon::Critical, text);
+}
+void information(const QString& text) {
+    show(Icon::Information, text);
+}
 
-Recorder::Recorder() { recorder = this; }
+Recorder::Recorder() {
+    recorder = this;
+}
 Recorder::~Recorder() {
     if (recorder == this)
         recorder = nullptr;

@@ -17,9 +17,13 @@ QString programFolder() {
     return folderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride;
 }
 
-void setProgramFolder(const QString& folder) { folderOverride = folder; }
+void setProgramFolder(const QString& folder) {
+    folderOverride = folder;
+}
 
-QString inProgramFolder(const QString& relative) { return QDir(programFolder()).filePath(relative); }
+QString inProgramFolder(const QString& relative) {
+    return QDir(programFolder()).filePath(relative);
+}
 
 bool startProgram(const QString& program, const QStringList& arguments) {
     if (recorder) {
@@ -37,7 +41,9 @@ bool openForUser(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-Recorder::Recorder() { recorder = this; }
+Recorder::Recorder() {
+    recorder = this;
+}
 Recorder::~Recorder() {
     if (recorder == this)
         recorder = nullptr;

@@ -1,4 +1,4 @@
-#include "platform/graphical_button.h"
+#include "platform/runtime/graphical_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -81,9 +81,13 @@ void Window::hideEvent(QHideEvent* event) {
     checkVisibilityLater();
 }
 
-void define(const QString& name, Factory factory) { registry().factories.insert(name, std::move(factory)); }
+void define(const QString& name, Factory factory) {
+    registry().factories.insert(name, std::move(factory));
+}
 
-bool isDefined(const QString& name) { return registry().factories.contains(name); }
+bool isDefined(const QString& name) {
+    return registry().factories.contains(name);
+}
 
 Window* get(const QString& name) {
     Registry& r = registry();
@@ -97,7 +101,9 @@ Window* get(const QString& name) {
     return slot;
 }
 
-bool isLoaded(const QString& name) { return registry().instances.value(name) != nullptr; }
+bool isLoaded(const QString& name) {
+    return registry().instances.value(name) != nullptr;
+}
 
 bool isVisible(const QString& name) {
     Window* w = registry().instances.value(name);
@@ -111,7 +117,9 @@ void show(const QString& name) {
     w->activateWindow();
 }
 
-void hide(const QString& name) { get(name)->hide(); }
+void hide(const QString& name) {
+    get(name)->hide();
+}
 
 void unload(const QString& name) {
     Registry& r = registry();
@@ -151,9 +159,13 @@ QStringList visible() {
     return names;
 }
 
-void setWhenNoneLoaded(std::function<void()> action) { registry().whenNoneLoaded = std::move(action); }
+void setWhenNoneLoaded(std::function<void()> action) {
+    registry().whenNoneLoaded = std::move(action);
+}
 
-void setWhenNoneVisible(std::function<void()> action) { registry().whenNoneVisible = std::move(action); }
+void setWhenNoneVisible(std::function<void()> action) {
+    registry().whenNoneVisible = std::move(action);
+}
 
 void unloadAllForTest() {
     Registry& r = registry();
