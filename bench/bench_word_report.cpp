@@ -12,6 +12,7 @@
 #include "platform/runtime/controls.h"
 #include "platform/runtime/filelists.h"
 #include "platform/runtime/forms.h"
+#include "report_program.h"
 #include "report_word/browse.h"
 #include "report_word/report_assembly.h"
 #include "report_word/report_tables.h"
@@ -28,41 +29,23 @@ void fillStudy() {
         QStringLiteral("Ο σταθμός βρίσκεται στο δώμα πενταώροφου κτιρίου.\nΔύο ιστοί, οκτώ κεραίες."));
 }
 
-// The program folder's templates copied, so no run rewrites the build's own
-// description template.
-class ProgramCopy {
-public:
-    ProgramCopy() {
-        QDir().mkpath(program.filePath(QStringLiteral("words")));
-        const QString words = testsupport::programFolder() + QStringLiteral("/words/");
-        for (const QString& name : QDir(words).entryList(QDir::Files))
-            QFile::copy(words + name, program.filePath(QStringLiteral("words/") + name));
-        desktop::setProgramFolder(program.path());
-    }
-
-private:
-    QTemporaryDir program;
-};
-
 void BM_WordReport(benchmark::State& state) {
     testsupport::Session session;
-    ProgramCopy program;
-    QTemporaryDir out;
+    testsupport::ReportProgram program; // no run rewrites the build's own templates
     fillStudy();
     for (auto _ : state) {
-        if (!report_word::createReport(out.path(), QStringLiteral("μελέτη"))) {
+        if (!report_word::createReport(program.reports, QStringLiteral("μελέτη"))) {
             state.SkipWithError(qPrintable(session.messages.texts().join(u'\n')));
             break;
         }
     }
-    state.counters["report_bytes"] = QFileInfo(out.filePath(QStringLiteral("μελέτη.doc"))).size();
+    state.counters["report_bytes"] = QFileInfo(program.reports + QStringLiteral("/μελέτη.doc")).size();
 }
 BENCHMARK(BM_WordReport)->Unit(benchmark::kMillisecond);
 
 void BM_CreateReportPress(benchmark::State& state) {
     testsupport::Session session;
-    ProgramCopy program;
-    QTemporaryDir out;
+    testsupport::ReportProgram program; // no run rewrites the build's own templates
     fillStudy();
     for (const char* window : {"pinb1", "pinb2", "eisagwgh_meleths", "Form1", "Form2"})
         forms::show(QString::fromLatin1(window));
@@ -70,7 +53,7 @@ void BM_CreateReportPress(benchmark::State& state) {
         state.PauseTiming();
         forms::get<Form2>()->next_to_word->click();
         browse* window = forms::get<browse>();
-        window->Dir1->setPath(out.path());
+        window->Dir1->setPath(program.reports);
         window->Text1->setText(QStringLiteral("μελέτη"));
         QCoreApplication::processEvents();
         session.desktop.opened.clear();

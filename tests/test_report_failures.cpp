@@ -18,24 +18,7 @@ using testsupport::entriesOf;
 
 namespace {
 
-const QString description = QStringLiteral("Σταθμός στο δώμα, δύο ιστοί.");
 const QString reportName = QStringLiteral("Μελέτη Πάτρας");
-
-QWidget* box(const char* window, const char* name) {
-    return forms::control<QWidget>(QString::fromLatin1(window), QString::fromLatin1(name));
-}
-
-void fillStudy() {
-    forms::setTextOf(box("eisagwgh_meleths", "eisagwgh_txt"), description);
-    forms::setTextOf(box("pinb2", "p_ch4"), QStringLiteral("20"));
-    forms::setTextOf(box("Form2", "sec7k"), QStringLiteral("3,5"));
-}
-
-void checkStudyKept() {
-    QCOMPARE(forms::textOf(box("eisagwgh_meleths", "eisagwgh_txt")), description);
-    QCOMPARE(forms::textOf(box("pinb2", "p_ch4")), QStringLiteral("20"));
-    QCOMPARE(forms::textOf(box("Form2", "sec7k")), QStringLiteral("3,5"));
-}
 
 browse* saveAsWindow(const QString& folder) {
     forms::show(QStringLiteral("Form2"));
@@ -165,7 +148,7 @@ private slots:
         QFETCH(QString, cause);
         testsupport::Session session;
         testsupport::ReportProgram program;
-        fillStudy();
+        testsupport::typeStudy();
         const QString damaged = program.templatePath(templateName);
         const QByteArray types = "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/"
                                  "package/2006/content-types\"/>";
@@ -204,7 +187,7 @@ private slots:
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(window->Text1->text(), reportName);
-        checkStudyKept();
+        QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
     }
 
@@ -213,7 +196,7 @@ private slots:
     void wordsFolderReadOnly() {
         testsupport::Session session;
         testsupport::ReportProgram program;
-        fillStudy();
+        testsupport::typeStudy();
         browse* window = saveAsWindow(program.reports);
         const auto templatesBefore = program.templateBytes();
         const QStringList wordsBefore = entriesOf(program.words);
@@ -240,7 +223,7 @@ private slots:
         QCOMPARE(entriesOf(program.words), wordsBefore);
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
-        checkStudyKept();
+        QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
     }
 
@@ -250,7 +233,7 @@ private slots:
         testsupport::Session session;
         testsupport::ReportProgram program;
         session.desktop.succeeds = false;
-        fillStudy();
+        testsupport::typeStudy();
         browse* window = saveAsWindow(program.reports);
 
         window->create_report->click();
@@ -265,10 +248,10 @@ private slots:
                                             "Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».")
                                  .arg(report));
         QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
-        QVERIFY(testsupport::DocxReader(report).body().contains(description));
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
         QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
         QVERIFY(forms::isVisible(QStringLiteral("Form2")));
-        checkStudyKept();
+        QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
     }
 };

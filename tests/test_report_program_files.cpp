@@ -14,27 +14,7 @@
 
 using testsupport::entriesOf;
 
-namespace {
-
-const QString description = QStringLiteral("Σταθμός στο δώμα, δύο ιστοί.");
-
-QWidget* box(const char* window, const char* name) {
-    return forms::control<QWidget>(QString::fromLatin1(window), QString::fromLatin1(name));
-}
-
-void fillStudy() {
-    forms::setTextOf(box("eisagwgh_meleths", "eisagwgh_txt"), description);
-    forms::setTextOf(box("pinb1", "h_istou2"), QStringLiteral("12,5"));
-    forms::setTextOf(box("Form2", "sec3d"), QStringLiteral("120"));
-}
-
-void checkStudyKept() {
-    QCOMPARE(forms::textOf(box("eisagwgh_meleths", "eisagwgh_txt")), description);
-    QCOMPARE(forms::textOf(box("pinb1", "h_istou2")), QStringLiteral("12,5"));
-    QCOMPARE(forms::textOf(box("Form2", "sec3d")), QStringLiteral("120"));
-}
-
-} // namespace
+namespace {} // namespace
 
 class ReportProgramFilesTest : public QObject {
     Q_OBJECT
@@ -51,7 +31,7 @@ private slots:
         QFETCH(QString, route);
         testsupport::Session session;
         testsupport::ReportProgram program;
-        fillStudy();
+        testsupport::typeStudy();
         const QString words = program.words;
         const QString reports = program.reports;
 
@@ -102,7 +82,7 @@ private slots:
         QCOMPARE(window->Dir1->path(), chosenFolder);
         QCOMPARE(window->Text1->text(), name);
         QVERIFY(forms::isVisible(QStringLiteral("Form2")));
-        checkStudyKept();
+        QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
 
         // Another name in the same window makes the report, and still leaves the
@@ -113,7 +93,7 @@ private slots:
         QVERIFY2(session.messages.shown.size() == 1, testsupport::listed(session.messages));
         const QString report = chosenFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
         QCOMPARE(session.desktop.opened, QStringList{report});
-        QVERIFY(testsupport::DocxReader(report).body().contains(description));
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
         QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
         auto templatesAfter = program.templateBytes();
         templatesAfter.remove(QStringLiteral("perigrafh.doc")); // rewritten by every report

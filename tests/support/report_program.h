@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/runtime/controls.h"
 #include "platform/runtime/desktop.h"
+#include "platform/runtime/forms.h"
 #include "study_test.h"
 
 namespace testsupport {
@@ -43,6 +45,36 @@ public:
     const QString words;   // the program's words/ folder
     const QString reports; // a folder for the reports
 };
+
+// A study typed into three windows, to show that a report that fails or is
+// refused keeps what the user typed.
+inline const QString studyDescription = QStringLiteral("Σταθμός στο δώμα, δύο ιστοί.");
+struct TypedBox {
+    const char* window;
+    const char* box;
+    QString text;
+};
+inline const TypedBox typedStudy[] = {{"eisagwgh_meleths", "eisagwgh_txt", studyDescription},
+                                      {"pinb1", "h_istou2", QStringLiteral("12,5")},
+                                      {"pinb2", "p_ch4", QStringLiteral("20")},
+                                      {"Form2", "sec3d", QStringLiteral("120")}};
+
+inline QWidget* typedBox(const TypedBox& typed) {
+    return forms::control<QWidget>(QString::fromLatin1(typed.window), QString::fromLatin1(typed.box));
+}
+
+inline void typeStudy() {
+    for (const TypedBox& typed : typedStudy)
+        forms::setTextOf(typedBox(typed), typed.text);
+}
+
+// The first box that no longer holds what was typed, or empty.
+inline QString studyChanged() {
+    for (const TypedBox& typed : typedStudy)
+        if (forms::textOf(typedBox(typed)) != typed.text)
+            return QString::fromLatin1(typed.box);
+    return QString();
+}
 
 // A folder's entries, hidden ones included.
 inline QStringList entriesOf(const QString& folder) {
