@@ -4,10 +4,10 @@
 // start window's creation and showing alone, repeated.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
+#include "app/application.h"
 #include "app/windows.h"
 #include "platform/runtime/forms.h"
 #include "study_test.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    app::setUpApplication();
     app::registerWindows();
     forms::show(QStringLiteral("intro"));
     QCoreApplication::processEvents();

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libzip-dev libpugixml-dev libbenchmark-dev
-          fonts-dejavu-core xdg-utils python3 python3-docx python3-openpyxl xauth xvfb poppler-utils)
+          fonts-dejavu-core xdg-utils python3 python3-docx python3-openpyxl xauth xvfb x11-utils
+          poppler-utils)
 fuzz="${VORLUX_FUZZ:-OFF}"
 # libclang-rt-14-dev holds libFuzzer (libclang_rt.fuzzer) for Debian 12's clang.
 [ "$fuzz" = "ON" ] && packages+=(clang libclang-rt-14-dev)
