@@ -67,15 +67,25 @@ void Form1::calculate_Click() {
         messages::critical(QString::fromUtf8(distanceMessage));
         return;
     }
-    // The distances are not zero, so a figure too large for its box comes from
-    // the band's own values. All figures are formed before any box is written.
+    // A figure too large for its box comes from the band's own values when they
+    // overflow at 1 m already, and that band is reported first; otherwise from a
+    // distance far below 1 m. All figures are formed before any box is written.
     std::array<eeae::BandFigures, 3> figures{};
+    bool distanceAtFault = false;
     for (Band band : ticked) {
-        figures[eeae::indexOf(band)] = eeae::bandFigures(band, inputs[eeae::indexOf(band)], *d1, *d2);
-        if (!eeae::figuresShowable(figures[eeae::indexOf(band)])) {
+        const eeae::BandInputs& in = inputs[eeae::indexOf(band)];
+        figures[eeae::indexOf(band)] = eeae::bandFigures(band, in, *d1, *d2);
+        if (eeae::figuresShowable(figures[eeae::indexOf(band)]))
+            continue;
+        if (!eeae::figuresShowable(eeae::bandFigures(band, in, 1, 1))) {
             messages::critical(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].invalidMessage));
             return;
         }
+        distanceAtFault = true;
+    }
+    if (distanceAtFault) {
+        messages::critical(QString::fromUtf8(distanceMessage));
+        return;
     }
 
     const auto isTicked = [&ticked](Band band) {

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "eeae_form1_driver.h"
+#include "platform/runtime/numbers.h"
 #include "study_test.h"
 
 using namespace form1;
@@ -211,6 +212,65 @@ private slots:
         QCOMPARE(session->messages.shown, (QList<messages::Shown>{{messages::Icon::Critical, message}}));
         QCOMPARE(snapshot(), before);
         QVERIFY(!session->programEnded);
+    }
+
+    // A distance so small that the power density overflows, though the band's
+    // own figures are showable at 1 m: the distance is at fault, not the band.
+    // Typed with the keyboard, every key passing the filter.
+    void aTinyDistanceIsTheDistancesFault_data() {
+        QTest::addColumn<QString>("gain"); // main-lobe gain of GSM-900, power 20, side-lobe gain 5
+        QTest::addColumn<QString>("d1");
+        QTest::addColumn<QString>("d2");
+        QTest::addColumn<QString>("message");
+        const QString tiny = "0," + QString(159, '0') + "1"; // 1E-160
+        QTest::newRow("d1 tiny") << "17" << tiny << "50" << distanceMessage;
+        QTest::newRow("d2 tiny") << "17"
+                                 << "10" << tiny << distanceMessage;
+        QTest::newRow("both tiny") << "17" << tiny << tiny << distanceMessage;
+        // Beyond a double at 1 m already: the band's own values are at fault.
+        QTest::newRow("band beyond range at 1 m, distance 0,5") << "3060"
+                                                                << "0,5"
+                                                                << "0,5" << gsmMessage;
+        // The same band shows its figures at 100 m: the study is calculated.
+        QTest::newRow("band beyond range at 1 m, distance 100") << "3060"
+                                                                << "100"
+                                                                << "100" << QString();
+    }
+    void aTinyDistanceIsTheDistancesFault() {
+        QFETCH(QString, gain);
+        QFETCH(QString, d1);
+        QFETCH(QString, d2);
+        QFETCH(QString, message);
+        enterGsm();
+        distances("10", "50");
+        press("calculate");
+        type("gmlgsm", gain);
+        distances(d1, d2);
+        QCOMPARE(text("dp1"), d1);
+        QCOMPARE(text("dp2"), d2);
+        const auto before = snapshot();
+        press("calculate");
+        QVERIFY(!session->programEnded);
+        if (message.isEmpty()) {
+            QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
+            QVERIFY(numbers::parse(text("sg2")).has_value());
+            return;
+        }
+        QCOMPARE(session->messages.shown, (QList<messages::Shown>{{messages::Icon::Critical, message}}));
+        QCOMPARE(snapshot(), before);
+    }
+
+    // With DCS-1800 beyond range at 1 m and a tiny distance, the band is named,
+    // though GSM-900, before it, fails only through the distance.
+    void aBandBeyondRangeIsNamedBeforeATinyDistance() {
+        enterGsm();
+        enterDcs();
+        distances("10", "50");
+        press("calculate");
+        type("gmldcs", "3060");
+        distances("0," + QString(159, '0') + "1", "50");
+        press("calculate");
+        QCOMPARE(session->messages.texts(), QStringList{dcsMessage});
     }
 
     // The index comes from the unrounded densities: 0,0050475/2,7 + 0,100706/5,4
