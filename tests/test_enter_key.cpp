@@ -63,6 +63,40 @@ private slots:
         QVERIFY(!session.programEnded);
     }
 
+    // One Return is one press: its release presses nothing again, so a command
+    // runs once and a message comes once.
+    void oneKeyOnePress_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("messagesAfter");
+        QTest::newRow("start window, no study chosen, Return") << "intro"
+                                                               << "enter_button" << int(Qt::Key_Return) << 1;
+        QTest::newRow("band calculation, nothing ticked, Enter") << "Form1"
+                                                                 << "calculate" << int(Qt::Key_Enter) << 1;
+        QTest::newRow("sectorisation, Proceed to word, Return") << "Form2"
+                                                                << "next_to_word" << int(Qt::Key_Return) << 0;
+    }
+    void oneKeyOnePress() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, messagesAfter);
+        testsupport::Session session;
+        forms::show(window);
+        QVERIFY(QTest::qWaitForWindowActive(forms::get(window)));
+        auto* b = forms::control<QPushButton>(window, button);
+        QVERIFY(b);
+        int presses = 0;
+        connect(b, &QPushButton::clicked, [&] { ++presses; });
+        b->setFocus();
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(b, Qt::Key(key), modifiers);
+        session.settle();
+        QCOMPARE(presses, 1);
+        QCOMPARE(session.messages.shown.size(), messagesAfter);
+    }
+
     // Return in an input box of the band-calculation window calculates nothing;
     // Return on its focused "Υπολογισμοί" calculates.
     void returnInAnInputBoxCalculatesNothing() {

@@ -87,6 +87,51 @@ private slots:
         QVERIFY(session.messages.shown.isEmpty());
     }
 
+    // Rows that tell the model's arithmetic apart from near misses: π as 3.1415
+    // (3.14159 gives a density of 459,92), and the dBm from the watts as shown
+    // (from the unrounded 0,012566 W it would be 10,99).
+    void modelFigures_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QStringList>("expected"); // f, b, d, e
+        QTest::newRow("π as 3.1415") << "a=Π;c=3;e=31,5;k=26,6;l=14,7;m=-4,7;n=14;q=100;v=14,6"
+                                     << QStringList{"28,84", "459,93", "6,85", "38,36"};
+        QTest::newRow("dBm of the watts shown")
+            << "a=Δ;c=1;e=1;k=1;l=1;m=0;n=1;q=1;v=0" << QStringList{"1", "79,58", "0,01", "10"};
+    }
+    void modelFigures() {
+        QFETCH(QString, inputs);
+        QFETCH(QStringList, expected);
+        Session session;
+        tick(4);
+        fill(4, inputs);
+        press(grid, "calculations");
+        QCOMPARE(column(4), expected);
+        QVERIFY(session.messages.shown.isEmpty());
+    }
+
+    // Each of the six sectors, ticked alone, gets its own column and button.
+    void everySectorIsCalculated_data() {
+        QTest::addColumn<int>("sector");
+        for (int sector = 1; sector <= 6; ++sector)
+            QTest::addRow("sector %d", sector) << sector;
+    }
+    void everySectorIsCalculated() {
+        QFETCH(int, sector);
+        Session session;
+        tick(sector);
+        fill(sector, example);
+        press(grid, "calculations");
+        for (int other = 1; other <= 6; ++other) {
+            const bool own = other == sector;
+            QCOMPARE(resultBox(other, 'a')->text(), own ? QStringLiteral("Α1") : QString());
+            const QStringList expected =
+                own ? QStringList{"31,62", "17,35", "57,62", "47,61"} : QStringList(4);
+            QCOMPARE(column(other), expected);
+            QCOMPARE(forms::control<QWidget>(resultsWindow, QStringLiteral("sc%1").arg(other))->isEnabled(),
+                     own);
+        }
+    }
+
     void noSectorTickedChangesNothing() {
         Session session;
         tick(1);

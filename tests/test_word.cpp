@@ -329,6 +329,29 @@ private slots:
         QCOMPARE(DocxReader(path).body(), QStringList({"α", ""}));
     }
 
+    // A file changed on disk into one of the same size, a template edited by
+    // the installation between two reports, is read afresh when opened again.
+    void reopeningReadsAChangeOfTheSameSize() {
+        QTemporaryDir dir;
+        const QString path = writeDocument(dir.filePath(QStringLiteral("t.doc")), paragraph("ένα"));
+        const QByteArray before = readFile(path);
+        word::Application app;
+        QCOMPARE(DocxReader(path).body(), QStringList{"ένα"});
+        app.documents().open(path).content().copy();
+        app.activeDocument().close();
+
+        writeDocument(path, paragraph("δύο"));
+        QCOMPARE(readFile(path).size(), before.size());
+        QVERIFY(readFile(path) != before);
+        word::Document& target = app.documents().add();
+        target.saveAs(dir.filePath(QStringLiteral("r.doc")));
+        app.documents().open(path).content().copy();
+        app.activeDocument().close();
+        target.paragraphs().item(1).range().paste();
+        target.save();
+        QCOMPARE(DocxReader(target.fullName()).body(), QStringList{"δύο"});
+    }
+
     // Shown unchanged, a document goes to the user's application as its file
     // stands, without being read: an old binary document opens all the same.
     void visibleHandsFilesToTheUser() {
