@@ -1,7 +1,7 @@
 // What the user is told when "Create report" meets a damaged template, a words/
-// folder that cannot be written, or a desktop with no application for the
-// finished report: a message in Greek, the program running, no report left
-// half-written, and the study as it was typed.
+// folder that cannot be written, a disk that fails, or a desktop with no
+// application for the finished report: a message in Greek, the program running,
+// no report left half-written, and the study as it was typed.
 #include <QtTest>
 
 #include "docx_reader.h"
@@ -13,6 +13,7 @@
 #include "report_word/browse.h"
 #include "study/Form2.h"
 #include "study_test.h"
+#include "temp_folder.h"
 
 using testsupport::entriesOf;
 
@@ -98,6 +99,19 @@ QByteArray packageClaiming(const QByteArray& name, const QByteArray& data, quint
     return zip;
 }
 
+// A template of three parts that each inflate to 90 MB, below the bound of a
+// part and far above that of a package together; the file itself is small.
+QByteArray largeTogether() {
+    ooxml::Package package;
+    package.setBytes(QStringLiteral("[Content_Types].xml"),
+                     "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                     "content-types\"/>");
+    const QByteArray large(90 << 20, ' ');
+    for (const QString& name : {QStringLiteral("a.xml"), QStringLiteral("b.xml"), QStringLiteral("c.xml")})
+        package.setBytes(name, large);
+    return package.toBytes();
+}
+
 // A template whose body nests elements `depth` deep.
 QByteArray nestedTemplate(const QString& from, int depth) {
     ooxml::Package package = ooxml::Package::open(from);
@@ -108,6 +122,11 @@ QByteArray nestedTemplate(const QString& from, int depth) {
     xml += "</w:body></w:document>";
     package.setBytes(QStringLiteral("word/document.xml"), xml);
     return package.toBytes();
+}
+
+QByteArray readFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("[no file]");
 }
 
 void writeFile(const QString& path, const QByteArray& data) {
@@ -141,6 +160,9 @@ private slots:
                                                   << "eisagwgh.doc" << tooDeep;
         QTest::newRow("tables template nested 200,000 deep") << "deep"
                                                              << "report_tables.doc" << tooDeep;
+        QTest::newRow("three parts of 90 MB")
+            << "large together"
+            << "eisagwgh.doc" << QStringLiteral("τα τμήματά του είναι μαζί μεγαλύτερα από 256 MB");
     }
     void damagedTemplate() {
         QFETCH(QString, damage);
@@ -163,13 +185,19 @@ private slots:
             writeFile(damaged, packageClaiming(typesName, types, 10));
         else if (damage == "deep")
             writeFile(damaged, nestedTemplate(damaged, 200000));
-        QVERIFY(QFileInfo(damaged).size() < 300 || damage == "deep"); // a small file all the same
+        else if (damage == "large together")
+            writeFile(damaged, largeTogether());
+        QVERIFY(QFileInfo(damaged).size() < 300 || damage == "deep" || damage == "large together");
+        QElapsedTimer pressed;
+        pressed.start();
         browse* window = saveAsWindow(program.reports);
         auto templatesBefore = program.templateBytes();
 
         window->create_report->click();
         session.settle();
 
+        // Refused, not inflated: a damaged template keeps no one waiting.
+        QVERIFY2(pressed.elapsed() < 5000, qPrintable(QString::number(pressed.elapsed())));
         QCOMPARE(session.messages.shown.size(), 1);
         const messages::Shown shown = session.messages.shown.front();
         QCOMPARE(shown.icon, messages::Icon::Critical);
@@ -189,6 +217,99 @@ private slots:
         QCOMPARE(window->Text1->text(), reportName);
         QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
+    }
+
+    // The disk fails one step of the report's saves: the n-th of its seven
+    // writes (the first save, the description template, the saves after the
+    // five appends), or the wait for the disk at the last. Whenever the program
+    // might stop, before the failure or at it, the report's path holds the
+    // earlier report byte for byte; afterwards no file of the report is left, in
+    // the user's folder, the program's or the temporary folder, and the user is
+    // told the report was not written.
+    void interruptedReportKeepsTheEarlierOne_data() {
+        QTest::addColumn<int>("failingWrite"); // 0: every write succeeds
+        QTest::addColumn<bool>("failingFlush");
+        QTest::addColumn<QString>("cause");
+        const QString fullDisk = QStringLiteral("δεν υπάρχει ελεύθερος χώρος στον δίσκο");
+        for (int n = 1; n <= 7; ++n)
+            QTest::addRow("write %d of 7", n) << n << false << fullDisk;
+        QTest::newRow("the wait for the disk at the last save")
+            << 0 << true << QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
+    }
+    void interruptedReportKeepsTheEarlierOne() {
+        QFETCH(int, failingWrite);
+        QFETCH(bool, failingFlush);
+        QFETCH(QString, cause);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::TemporaryFolder temporary;
+        testsupport::typeStudy();
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
+        writeFile(report, earlier);
+        browse* window = saveAsWindow(program.reports);
+        const QStringList wordsBefore = entriesOf(program.words);
+        const auto templatesBefore = program.templateBytes();
+
+        int writes = 0;
+        int flushes = 0;
+        QStringList notEarlier; // the steps at which the path held anything else
+        {
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
+                if (readFileBytes(report) != earlier)
+                    notEarlier << path;
+                if (step == ooxml::DiskStep::Write)
+                    return ++writes == failingWrite ? ENOSPC : 0;
+                ++flushes;
+                return failingFlush ? EIO : 0;
+            });
+            window->create_report->click();
+            session.settle();
+        }
+
+        QCOMPARE(writes, failingWrite ? failingWrite : 7);
+        QCOMPARE(flushes, failingFlush ? 1 : 0);
+        QCOMPARE(notEarlier, QStringList());
+        QCOMPARE(readFileBytes(report), earlier);
+        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(entriesOf(program.words), wordsBefore);
+        QCOMPARE(temporary.files(), QStringList());
+        QCOMPARE(QDir(temporary.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        auto templatesAfter = program.templateBytes();
+        if (failingWrite == 0 || failingWrite > 5) { // the description template was rewritten first
+            templatesAfter.remove(QStringLiteral("perigrafh.doc"));
+            auto expected = templatesBefore;
+            expected.remove(QStringLiteral("perigrafh.doc"));
+            QCOMPARE(templatesAfter, expected);
+        } else {
+            QCOMPARE(templatesAfter, templatesBefore);
+        }
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n").arg(report)),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(cause) && !shown.text.contains(QStringLiteral("γράφτηκε")),
+                 qPrintable(shown.text));
+        if (failingFlush)
+            QVERIFY2(shown.text.contains(QStringLiteral("«%1» δεν αποθηκεύτηκε").arg(report)),
+                     qPrintable(shown.text));
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(window->Text1->text(), reportName);
+        QCOMPARE(window->Dir1->path(), program.reports);
+        QCOMPARE(testsupport::studyChanged(), QString());
+        QVERIFY(!session.programEnded);
+
+        // The same press with the disk sound writes the report in its place.
+        window->create_report->click();
+        session.settle();
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.desktop.opened, QStringList{report});
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
+        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
     }
 
     // The description template cannot be rewritten: the report stops there and

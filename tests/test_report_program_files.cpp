@@ -1,7 +1,8 @@
-// A report is never written over the program's own templates: named like one of
-// them in the program's words/ folder, reached directly, through ".." or
-// through a link, it is refused with a message, and the save-as window and the
-// study stay as they were so the user can pick another name.
+// A report is never written over a file of the program's own: named like one of
+// its templates, reference documents, help programs or the program itself,
+// reached directly, through ".." or through a link, it is refused with a
+// message, and the save-as window and the study stay as they were so the user
+// can pick another name.
 #include <QtTest>
 
 #include "docx_reader.h"
@@ -14,10 +15,106 @@
 
 using testsupport::entriesOf;
 
-namespace {} // namespace
+namespace {
+
+// The folder chosen and the name typed that reach `file` (a path in the program
+// folder) along `route`: chosen in its own folder, through "..", through a link
+// to its folder, or as a link of the user's to it.
+void routeTo(const QString& file, const QString& route, const QString& reports, QString& folder,
+             QString& name) {
+    const QFileInfo info(file);
+    folder = info.absolutePath();
+    name = info.completeBaseName();
+    if (route == "through ..") {
+        folder = reports + u'/' + QDir(reports).relativeFilePath(info.absolutePath());
+        QVERIFY(folder.contains(QStringLiteral("/../")));
+    } else if (route == "folder link") {
+        folder = reports + QStringLiteral("/πρότυπα");
+        QVERIFY(QFile::link(info.absolutePath(), folder));
+    } else if (route == "file link") {
+        folder = reports;
+        name = QStringLiteral("δική μου");
+        QVERIFY(QFile::link(file, reports + u'/' + name + ".doc"));
+    }
+}
+
+} // namespace
 
 class ReportProgramFilesTest : public QObject {
     Q_OBJECT
+
+    // "Create report" with the folder and the name given: refused with a message
+    // that names the program's file as `said`, nothing written anywhere, the
+    // save-as window as it was; then another name in the same window makes the
+    // report and still leaves every file of the program as it was.
+    void refusedThenWritten(testsupport::ReportProgram& program, testsupport::Session& session,
+                            const QString& folder, const QString& name, const QString& said,
+                            const QString& program_file) {
+        forms::show(QStringLiteral("Form2"));
+        forms::get<Form2>()->next_to_word->click();
+        browse* window = forms::get<browse>();
+        QVERIFY(window->Dir1->setPath(folder));
+        window->Text1->setText(name);
+        const QString chosenFolder = window->Dir1->path();
+        const auto templatesBefore = program.templateBytes();
+        const auto programFilesBefore = program.programFiles();
+        const QStringList wordsBefore = entriesOf(program.words);
+        const QStringList reportsBefore = entriesOf(program.reports);
+        QFile programFile(program_file);
+        QVERIFY(programFile.open(QIODevice::ReadOnly));
+        const QByteArray programFileBefore = programFile.readAll();
+        programFile.close();
+
+        window->create_report->click();
+        session.settle();
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        QVERIFY2(shown.text.startsWith(
+                     QStringLiteral("Η αναφορά «%1/%2.doc» δεν δημιουργήθηκε.\n").arg(chosenFolder, name)),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(said), qPrintable(shown.text));
+        QCOMPARE(program.templateBytes(), templatesBefore);
+        QCOMPARE(program.programFiles(), programFilesBefore);
+        QVERIFY(programFile.open(QIODevice::ReadOnly));
+        QCOMPARE(programFile.readAll(), programFileBefore);
+        programFile.close();
+        QCOMPARE(entriesOf(program.words), wordsBefore);
+        QCOMPARE(entriesOf(program.reports), reportsBefore);
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(forms::get<browse>(), window);
+        QCOMPARE(window->Dir1->path(), chosenFolder);
+        QCOMPARE(window->Text1->text(), name);
+        QVERIFY(forms::isVisible(QStringLiteral("Form2")));
+        QCOMPARE(testsupport::studyChanged(), QString());
+        QVERIFY(!session.programEnded);
+
+        // Another name in the same window makes the report, and still leaves the
+        // files of the program as they were.
+        window->Text1->setText(QStringLiteral("Μελέτη Πάτρας"));
+        window->create_report->click();
+        session.settle();
+        QVERIFY2(session.messages.shown.size() == 1, testsupport::listed(session.messages));
+        const QString report = chosenFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
+        QCOMPARE(session.desktop.opened, QStringList{report});
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
+        QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
+        auto templatesAfter = program.templateBytes();
+        templatesAfter.remove(QStringLiteral("perigrafh.doc")); // rewritten by every report
+        auto expected = templatesBefore;
+        expected.remove(QStringLiteral("perigrafh.doc"));
+        QCOMPARE(templatesAfter, expected);
+        auto programFilesAfter = program.programFiles();
+        auto expectedFiles = programFilesBefore;
+        for (auto* files : {&programFilesAfter, &expectedFiles}) {
+            files->remove(program.templatePath(QStringLiteral("perigrafh.doc")));
+            files->remove(QFileInfo(report).canonicalFilePath()); // the new report, in a data folder
+        }
+        QCOMPARE(programFilesAfter, expectedFiles);
+    }
+
 private slots:
     void templatesAreNeverReplaced_data() {
         QTest::addColumn<QString>("templateName");
@@ -32,74 +129,78 @@ private slots:
         testsupport::Session session;
         testsupport::ReportProgram program;
         testsupport::typeStudy();
-        const QString words = program.words;
-        const QString reports = program.reports;
+        QString folder, name;
+        routeTo(program.templatePath(templateName), route, program.reports, folder, name);
+        refusedThenWritten(
+            program, session, folder, name,
+            QStringLiteral("«%1» είναι πρότυπο του προγράμματος").arg(program.templatePath(templateName)),
+            program.templatePath(templateName));
+        if (route == "file link")
+            QVERIFY(QFileInfo(program.reports + u'/' + name + ".doc").isSymLink());
+    }
 
-        // The folder chosen and the name typed, as the route reaches the template.
-        QString folder = words;
-        QString name = QFileInfo(templateName).completeBaseName();
-        if (route == "through ..") {
-            folder = reports + u'/' + QDir(reports).relativeFilePath(words);
-            QVERIFY(folder.contains(QStringLiteral("/../")));
-        } else if (route == "folder link") {
-            folder = reports + QStringLiteral("/πρότυπα");
-            QVERIFY(QFile::link(words, folder));
-        } else if (route == "file link") {
-            folder = reports;
-            name = QStringLiteral("δική μου");
-            QVERIFY(QFile::link(program.templatePath(templateName), reports + u'/' + name + ".doc"));
-        }
+    // The reference documents, the workbook template, the help programs and the
+    // program itself are no more replaceable than the templates.
+    void programFilesAreNeverReplaced_data() {
+        QTest::addColumn<QString>("file"); // in the program folder; "program": the program itself
+        QTest::addColumn<QString>("route");
+        QTest::newRow("K.52 document, named in files/") << "files/odhgia_K52_ITU.doc"
+                                                        << "own folder";
+        QTest::newRow("K.52 document, through ..") << "files/odhgia_K52_ITU.doc"
+                                                   << "through ..";
+        QTest::newRow("K.52 document, folder link") << "files/odhgia_K52_ITU.doc"
+                                                    << "folder link";
+        QTest::newRow("a reference PDF, file link") << "files/fek1666.pdf"
+                                                    << "file link";
+        QTest::newRow("workbook template, file link") << "excel_print/Radiation_report.XLS"
+                                                      << "file link";
+        QTest::newRow("a help program, file link") << "exes/studydesk"
+                                                   << "file link";
+        QTest::newRow("the program, file link") << "program"
+                                                << "file link";
+    }
+    void programFilesAreNeverReplaced() {
+        QFETCH(QString, file);
+        QFETCH(QString, route);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString path =
+            file == "program" ? QCoreApplication::applicationFilePath() : program.folder + u'/' + file;
+        QVERIFY(QFileInfo(path).isFile());
+        QString folder, name;
+        routeTo(path, route, program.reports, folder, name);
+        refusedThenWritten(program, session, folder, name,
+                           QStringLiteral("«%1» είναι αρχείο του προγράμματος").arg(path), path);
+    }
+
+    // A report of the user's that lies in the program's own folder is the
+    // user's: a new report replaces it.
+    void aReportInTheProgramsFolderIsReplaced() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString report = program.folder + QStringLiteral("/Μελέτη Πάτρας.doc");
+        QFile earlier(report);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("η αναφορά της περασμένης εβδομάδας");
+        earlier.close();
+        const auto programFilesBefore = program.programFiles();
         forms::show(QStringLiteral("Form2"));
         forms::get<Form2>()->next_to_word->click();
         browse* window = forms::get<browse>();
-        QVERIFY(window->Dir1->setPath(folder));
-        window->Text1->setText(name);
-        const QString chosenFolder = window->Dir1->path();
-        const auto templatesBefore = program.templateBytes();
-        const QStringList wordsBefore = entriesOf(words);
-        const QStringList reportsBefore = entriesOf(reports);
-
-        window->create_report->click();
-        session.settle();
-
-        QCOMPARE(session.messages.shown.size(), 1);
-        const messages::Shown shown = session.messages.shown.front();
-        QCOMPARE(shown.icon, messages::Icon::Critical);
-        QVERIFY2(shown.text.startsWith(
-                     QStringLiteral("Η αναφορά «%1/%2.doc» δεν δημιουργήθηκε.\n").arg(chosenFolder, name)),
-                 qPrintable(shown.text));
-        QVERIFY2(shown.text.contains(QStringLiteral("«%1» είναι πρότυπο του προγράμματος")
-                                         .arg(program.templatePath(templateName))),
-                 qPrintable(shown.text));
-        QCOMPARE(program.templateBytes(), templatesBefore);
-        QCOMPARE(entriesOf(words), wordsBefore);
-        QCOMPARE(entriesOf(reports), reportsBefore);
-        if (route == "file link")
-            QVERIFY(QFileInfo(reports + u'/' + name + ".doc").isSymLink());
-        QVERIFY(session.desktop.opened.isEmpty());
-        QVERIFY(forms::isVisible(QStringLiteral("browse")));
-        QCOMPARE(forms::get<browse>(), window);
-        QCOMPARE(window->Dir1->path(), chosenFolder);
-        QCOMPARE(window->Text1->text(), name);
-        QVERIFY(forms::isVisible(QStringLiteral("Form2")));
-        QCOMPARE(testsupport::studyChanged(), QString());
-        QVERIFY(!session.programEnded);
-
-        // Another name in the same window makes the report, and still leaves the
-        // templates the report is built from as they were.
+        QVERIFY(window->Dir1->setPath(program.folder));
         window->Text1->setText(QStringLiteral("Μελέτη Πάτρας"));
         window->create_report->click();
         session.settle();
-        QVERIFY2(session.messages.shown.size() == 1, testsupport::listed(session.messages));
-        const QString report = chosenFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
+        QVERIFY2(session.messages.shown.isEmpty(), testsupport::listed(session.messages));
         QCOMPARE(session.desktop.opened, QStringList{report});
         QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
-        QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
-        auto templatesAfter = program.templateBytes();
-        templatesAfter.remove(QStringLiteral("perigrafh.doc")); // rewritten by every report
-        auto expected = templatesBefore;
-        expected.remove(QStringLiteral("perigrafh.doc"));
-        QCOMPARE(templatesAfter, expected);
+        auto programFilesAfter = program.programFiles();
+        auto expected = programFilesBefore;
+        programFilesAfter.remove(program.templatePath(QStringLiteral("perigrafh.doc")));
+        expected.remove(program.templatePath(QStringLiteral("perigrafh.doc")));
+        QCOMPARE(programFilesAfter, expected);
     }
 };
 

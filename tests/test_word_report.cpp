@@ -16,6 +16,7 @@
 #include "report_word/browse.h"
 #include "study/Form2.h"
 #include "study_test.h"
+#include "temp_folder.h"
 
 using testsupport::DocxReader;
 using testsupport::ExpectedCell;
@@ -313,6 +314,21 @@ private slots:
         QVERIFY(session->programEnded);
     }
 
+    // A report over an earlier one: the folder then holds the report, whole, and
+    // nothing else; nor is anything of it left in the temporary folder.
+    void aReportOverAnEarlierOneLeavesNothingElse() {
+        testsupport::TemporaryFolder temporary;
+        setDescription(description);
+        const QString path = out->path() + QStringLiteral("/αναφορά.doc");
+        writeFile(path, "η αναφορά της περασμένης εβδομάδας");
+        QCOMPARE(createReport(QStringLiteral("αναφορά")), path);
+        QVERIFY2(session->messages.shown.isEmpty(), testsupport::listed(session->messages));
+        QCOMPARE(session->desktop.opened, QStringList{path});
+        QCOMPARE(filesIn(out->path()), QStringList{QStringLiteral("αναφορά.doc")});
+        QVERIFY(DocxReader(path).body().join(u'|').contains(descriptionParagraphs.join(u'|')));
+        QCOMPARE(filesIn(temporary.path), QStringList());
+    }
+
     void eachReportCarriesItsOwnDescription() {
         setDescription(QStringLiteral("Πρώτη περιγραφή"));
         const QString first = createReport(QStringLiteral("πρώτη"));
@@ -352,6 +368,10 @@ private slots:
         QTest::newRow("disk full") << "disk full" << true << "δεν υπάρχει ελεύθερος χώρος";
         QTest::newRow("slash in the name") << "slash" << false << "δεν μπορεί να είναι όνομα αρχείου";
         QTest::newRow("name too long") << "long name" << false << "δεν μπορεί να είναι όνομα αρχείου";
+        QTest::newRow("earlier report read-only") << "read-only report" << true << "είναι μόνο για ανάγνωση";
+        QTest::newRow("a folder at the report's place") << "folder at the path" << false << "υπάρχει φάκελος";
+        QTest::newRow("no temporary folder")
+            << "no temporary folder" << true << "Δεν δημιουργήθηκε προσωρινός φάκελος";
     }
     void failuresLoseNothing() {
         QFETCH(QString, fault);
@@ -369,6 +389,7 @@ private slots:
         browse* window = openBrowse(folder);
         std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
         std::unique_ptr<testsupport::FileSizeLimit> limit;
+        std::unique_ptr<testsupport::TemporaryFolder> noTemporaryFolder;
         if (fault == "missing template") {
             named = words + QStringLiteral("/oria_asfalous_ek8eshs_pinG1.doc");
             QVERIFY(QFile::remove(named));
@@ -400,11 +421,23 @@ private slots:
         } else if (fault == "long name") {
             name = QString(130, u'λ');
             named = name;
+        } else if (fault == "read-only report") {
+            QVERIFY(QFile::setPermissions(folder + u'/' + name + QStringLiteral(".doc"),
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            named = folder + u'/' + name + QStringLiteral(".doc");
+        } else if (fault == "no temporary folder") {
+            noTemporaryFolder = std::make_unique<testsupport::TemporaryFolder>(false);
+            named = noTemporaryFolder->path;
+        } else if (fault == "folder at the path") {
+            QVERIFY(QDir(folder).mkdir(name + QStringLiteral(".doc")));
+            named = name;
         }
         window->Text1->setText(name);
         const QStringList filesBefore = filesIn(folder);
-        const QByteArray descriptionBefore =
-            fault == "missing template" ? readFile(words + QStringLiteral("/perigrafh.doc")) : QByteArray();
+        // Faults found before anything is written leave the description template too.
+        const bool beforeAnyWrite = fault == "missing template" || fault == "read-only report" ||
+                                    fault == "folder at the path" || fault == "no temporary folder";
+        const QByteArray descriptionBefore = readFile(words + QStringLiteral("/perigrafh.doc"));
 
         window->create_report->click();
         session->settle();
@@ -421,8 +454,13 @@ private slots:
             if (previous)
                 QCOMPARE(readFile(folder + u'/' + name + QStringLiteral(".doc")), oldReport);
         }
-        if (fault == "missing template") // failed before the description template was reached
+        if (beforeAnyWrite)
             QCOMPARE(readFile(words + QStringLiteral("/perigrafh.doc")), descriptionBefore);
+        if (fault == "read-only report") { // the mode bits, not what this user may do
+            const QFile::Permissions modeBits(0x7077);
+            QCOMPARE(QFileInfo(folder + u'/' + name + QStringLiteral(".doc")).permissions() & modeBits,
+                     QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
         QVERIFY(session->desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(window->Text1->text(), name);

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +51,8 @@ QString failureCause(int error) {
         return QStringLiteral("το όνομα του αρχείου είναι πολύ μεγάλο");
     case EISDIR:
         return QStringLiteral("στη θέση του αρχείου υπάρχει φάκελος");
+    case EIO:
+        return QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -71,19 +73,17 @@ QByteArray serialise(const pugi::xml_document& doc) {
     return writer.out;
 }
 
-// No part of a real document or workbook comes near these: a package that
-// claims more is damaged or hostile, and is refused before anything is allocated.
+// No real document or workbook comes near these, not one part of it nor all
+// its parts together: a package that claims more is damaged or hostile, and is
+// refused before anything is inflated.
 constexpr zip_uint64_t largestPart = 256u << 20;
+constexpr zip_uint64_t largestPackage = 256u << 20;
 constexpr zip_uint64_t readChunk = 64u << 10;
 
-// The entry's bytes, read in chunks and never past largestPart, whatever the
-// zip's directory claims. Empty with a cause when they cannot be had.
+// The entry's bytes, read in chunks and never past what the zip's directory
+// claims. Empty with a cause when they cannot be had.
 std::optional<QByteArray> readEntry(zip_t* archive, zip_int64_t index, const zip_stat_t& stat,
                                     QString& cause) {
-    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > largestPart) {
-        cause = QStringLiteral("είναι μεγαλύτερο από %1 MB").arg(largestPart >> 20);
-        return std::nullopt;
-    }
     zip_file_t* file = zip_fopen_index(archive, index, 0);
     if (!file) {
         cause = QStringLiteral("δεν διαβάζεται");
@@ -121,7 +121,13 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
         throw Error(notPackage.arg(detail));
     }
     zip_error_fini(&error);
-    std::vector<std::pair<QString, QByteArray>> entries;
+    const auto refuse = [&](const QString& cause) {
+        zip_discard(archive);
+        throw Error(notPackage.arg(cause));
+    };
+    // The parts, with what each claims, all checked before the first is inflated.
+    std::vector<std::pair<zip_int64_t, zip_stat_t>> stored;
+    zip_uint64_t claimed = 0;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
@@ -130,12 +136,23 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
         const QString entryName = QString::fromUtf8(stat.name);
         if (entryName.endsWith(u'/'))
             continue; // a folder entry, no part
+        if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > largestPart)
+            refuse(QStringLiteral("το τμήμα %1 είναι μεγαλύτερο από %2 MB")
+                       .arg(quoted(entryName))
+                       .arg(largestPart >> 20));
+        claimed += stat.size;
+        if (claimed > largestPackage)
+            refuse(
+                QStringLiteral("τα τμήματά του είναι μαζί μεγαλύτερα από %1 MB").arg(largestPackage >> 20));
+        stored.emplace_back(i, stat);
+    }
+    std::vector<std::pair<QString, QByteArray>> entries;
+    for (const auto& [index, stat] : stored) {
+        const QString entryName = QString::fromUtf8(stat.name);
         QString cause;
-        std::optional<QByteArray> data = readEntry(archive, i, stat, cause);
-        if (!data) {
-            zip_discard(archive);
-            throw Error(notPackage.arg(QStringLiteral("το τμήμα %1 %2").arg(quoted(entryName), cause)));
-        }
+        std::optional<QByteArray> data = readEntry(archive, index, stat, cause);
+        if (!data)
+            refuse(QStringLiteral("το τμήμα %1 %2").arg(quoted(entryName), cause));
         entries.emplace_back(entryName, std::move(*data));
     }
     zip_discard(archive);
@@ -174,6 +191,16 @@ bool nestedTooDeep(const pugi::xml_node root) {
         node = node.next_sibling();
     }
     return false;
+}
+
+std::function<int(DiskStep, const QString&)>& diskFault() {
+    static std::function<int(DiskStep, const QString&)> fault;
+    return fault;
+}
+
+// The errno value the disk fails this step of a save with, or 0.
+int faultAt(DiskStep step, const QString& path) {
+    return diskFault() ? diskFault()(step, path) : 0;
 }
 
 void writeAll(int fd, const QByteArray& data) {
@@ -493,15 +520,21 @@ QByteArray Package::toBytes() const {
     return out;
 }
 
+void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault) {
+    diskFault() = std::move(fault);
+}
+
+Error notSaved(const QString& path, int error) {
+    return Error(
+        QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(label(path)), failureCause(error)));
+}
+
 QByteArray Package::save(const QString& path, Durability durability) const {
     const QByteArray data = toBytes();
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
-    const auto failed = [&](int error) {
-        return Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.")
-                         .arg(quoted(label(path)), failureCause(error)));
-    };
+    const auto failed = [&](int error) { return notSaved(path, error); };
     if (info.fileName().toUtf8().size() > NAME_MAX)
         throw failed(ENAMETOOLONG);
 
@@ -521,9 +554,15 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         }
         if (::fchmod(fd, mode) != 0)
             throw errno;
+        if (const int error = faultAt(DiskStep::Write, path))
+            throw error;
         writeAll(fd, data);
-        if (durability == Durability::Flushed && ::fsync(fd) != 0)
-            throw errno;
+        if (durability == Durability::Flushed) {
+            if (const int error = faultAt(DiskStep::Flush, path))
+                throw error;
+            if (::fsync(fd) != 0)
+                throw errno;
+        }
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(temporary.constData());
@@ -540,16 +579,6 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         throw failed(error);
     }
     return data;
-}
-
-void Package::flush(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const int error = fd < 0 ? errno : (::fsync(fd) == 0 ? 0 : errno);
-    if (fd >= 0)
-        ::close(fd);
-    if (error != 0)
-        throw Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.")
-                        .arg(quoted(label(path)), failureCause(error)));
 }
 
 } // namespace ooxml

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <pugixml.hpp>
 #include <stdexcept>
@@ -23,6 +24,14 @@ public:
 
 // The cause of a failed file operation (an errno value), as the user reads it.
 QString failureCause(int error);
+// "The file at path was not saved", with the cause.
+Error notSaved(const QString& path, int error);
+
+// Tests make the disk fail with this: every save asks it before it writes its
+// file and before it waits for the disk, with the path saved to; a nonzero errno
+// value fails that step as the disk would. Empty, as it starts: the disk as it is.
+enum class DiskStep { Write, Flush };
+void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault);
 
 inline constexpr const char* contentTypesPart = "[Content_Types].xml";
 inline constexpr const char* relationshipsNamespace =
@@ -85,15 +94,13 @@ public:
     QString relatedPart(const QString& source, const QString& type) const;
 
     QByteArray toBytes() const;
-    // Whether save waits for the disk: a document saved again and again while it
-    // is built is flushed once, when it is finished (flush()).
+    // Whether save waits for the disk before the file takes the path's name: a
+    // document saved again and again while it is built need not, its last save does.
     enum class Durability { Flushed, Unflushed };
     // Writes the package to path atomically: a temporary file in the same folder,
     // renamed over path only when complete. Throws Error and leaves path as it was.
     // Returns the bytes written.
     QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
-    // Waits until the file at path, written Unflushed, is on the disk.
-    static void flush(const QString& path);
 
 private:
     struct Part;

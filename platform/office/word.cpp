@@ -96,9 +96,8 @@ ooxml::Package& Document::package() {
     return *loaded;
 }
 
-void Document::saveAs(const QString& fileName) {
-    fileBytes = package().save(fileName, ooxml::Package::Durability::Unflushed);
-    unflushed = true;
+void Document::saveAs(const QString& fileName, ooxml::Package::Durability durability) {
+    fileBytes = package().save(fileName, durability);
     path = absolute(fileName);
     readOnly = false;
     dirty = false;
@@ -112,7 +111,6 @@ void Document::save() {
     if (readOnly)
         throw Error(QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(quoted(path)));
     fileBytes = package().save(path, ooxml::Package::Durability::Unflushed);
-    unflushed = true;
     dirty = false;
 }
 
@@ -183,9 +181,6 @@ void Application::show(Document& document) {
     if (document.dirty || file.isEmpty()) {
         file = showingCopyPath(document.path);
         document.package().save(file);
-    } else if (document.unflushed) {
-        ooxml::Package::flush(file);
-        document.unflushed = false;
     }
     if (!desktop::openForUser(file))
         throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου %1.").arg(quoted(file)));

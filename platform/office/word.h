@@ -110,8 +110,11 @@ public:
     Range content() { return Range(this, Range::Kind::Content); }
     Paragraphs paragraphs() { return Paragraphs(this); }
     Tables tables() { return Tables(this); }
-    void saveAs(const QString& fileName);
-    // Writes a changed document to its own file.
+    // Writes the document to fileName, which becomes its own file; Flushed waits
+    // for the disk before the file takes that name.
+    void saveAs(const QString& fileName,
+                ooxml::Package::Durability durability = ooxml::Package::Durability::Unflushed);
+    // Writes a changed document to its own file, not waiting for the disk.
     void save();
     // Closes the document without saving; references to it are gone.
     void close();
@@ -128,8 +131,7 @@ private:
     QString path;
     bool readOnly;
     bool dirty = false;
-    bool unflushed = false; // saved, not yet waited on the disk for
-    QByteArray fileBytes;   // the file as the loaded package was read or last saved
+    QByteArray fileBytes; // the file as the loaded package was read or last saved
     bool shown = false;
     std::unique_ptr<ooxml::Package> loaded;
 };

@@ -1,8 +1,11 @@
 #pragma once
 // Faults of the file system that tests provoke: a folder no one may write in,
-// and a disk that is full.
+// a disk that is full, and a disk that fails one step of a save.
 #include <QString>
+#include <functional>
 #include <sys/resource.h>
+
+#include "platform/office/ooxml.h"
 
 namespace testsupport {
 
@@ -33,6 +36,18 @@ public:
 
 private:
     rlimit saved;
+};
+
+// While alive, the disk answers each step of every save as fault says: 0 to go
+// on, an errno value to fail that step with.
+class DiskFault {
+public:
+    explicit DiskFault(std::function<int(ooxml::DiskStep step, const QString& path)> fault) {
+        ooxml::setDiskFault(std::move(fault));
+    }
+    ~DiskFault() { ooxml::setDiskFault({}); }
+    DiskFault(const DiskFault&) = delete;
+    DiskFault& operator=(const DiskFault&) = delete;
 };
 
 } // namespace testsupport

@@ -1,7 +1,9 @@
 #pragma once
-// A program folder of its own for a report test: a copy of the built words/
-// templates, so a test may damage or protect them, and a folder for reports.
+// A program folder of its own for a report test: a copy of the built program's
+// data folders (the words/ templates among them), so a test may damage or
+// protect them, and a folder for reports.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,17 +18,37 @@ inline const QStringList reportTemplates = {"eisagwgh.doc", "oria_asfalous_ek8es
                                             "oria_asfalous_ek8eshs_pinG1.doc", "perigrafh.doc",
                                             "report_tables.doc"};
 
+// The folders the program ships beside it.
+inline const QStringList programDataFolders = {"words", "files", "excel_print", "exes"};
+
 class ReportProgram {
 public:
     ReportProgram()
-        : words(program.filePath(QStringLiteral("words")))
+        : folder(program.path())
+        , words(program.filePath(QStringLiteral("words")))
         , reports(out.path()) {
-        QDir().mkpath(words);
-        for (const QString& name : reportTemplates)
-            QFile::copy(programFolder() + QStringLiteral("/words/") + name, words + u'/' + name);
+        for (const QString& data : programDataFolders) {
+            QDir().mkpath(program.filePath(data));
+            for (const QString& name : QDir(programFolder() + u'/' + data).entryList(QDir::Files))
+                QFile::copy(programFolder() + u'/' + data + u'/' + name,
+                            program.filePath(data + u'/' + name));
+        }
         desktop::setProgramFolder(program.path());
     }
     QString templatePath(const QString& name) const { return words + u'/' + name; }
+    // Every file of the data folders, by its path in the program folder, with its bytes.
+    QMap<QString, QByteArray> programFiles() const {
+        QMap<QString, QByteArray> bytes;
+        for (const QString& data : programDataFolders) {
+            QDirIterator files(program.filePath(data), QDir::Files | QDir::Hidden | QDir::System,
+                               QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                QFile file(files.next());
+                bytes.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            }
+        }
+        return bytes;
+    }
     // Every template's bytes, by name.
     QMap<QString, QByteArray> templateBytes() const {
         QMap<QString, QByteArray> bytes;
@@ -42,6 +64,7 @@ private:
     QTemporaryDir out;
 
 public:
+    const QString folder;  // the program's folder
     const QString words;   // the program's words/ folder
     const QString reports; // a folder for the reports
 };
