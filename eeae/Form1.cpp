@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "eeae/band_boxes.h"
 #include "eeae/band_table.h"
 #include "eeae/numeric_key_filter.h"
 #include "eeae/site_picture.h"
@@ -34,15 +35,15 @@ const BandFrameRow bandFrameRows[] = {
 // Left edges of the three band frames inside Frame1, GSM-900 to UMTS-2100.
 const int bandFrameLefts[] = {360, 5160, 9960};
 
+// The rows of dp1 and dp2.
 struct DistanceRow {
     const char* label;
     const char* caption;
-    const char* box;
     int top;
 };
 const DistanceRow distanceRows[] = {
-    {"Label10", "Απόσταση 1 (άκρη δώματος σταθμού)", "dp1", 360},
-    {"Label11", "Απόσταση 2 (άλλη απόσταση)", "dp2", 1200},
+    {"Label10", "Απόσταση 1 (άκρη δώματος σταθμού)", 360},
+    {"Label11", "Απόσταση 2 (άλλη απόσταση)", 1200},
 };
 
 // The four result grids: three band rows by two columns.
@@ -54,47 +55,44 @@ struct ResultGrid {
     const char* headingLabel;
     std::array<const char*, 2> headings;
     int quantity; // 0 power density, 1 E, 2 H, 3 safety distance: results[2q], results[2q + 1]
-    int rowLabelIndex;
 };
 const char* const atDistance1 = "Στην απόσταση 1";
 const char* const atDistance2 = "Στην απόσταση 2";
 const char* const at60 = "60% επί των ορίων της Ε.Ε";
 const char* const at70 = "70% επί των ορίων της Ε.Ε";
 const ResultGrid resultGrids[] = {
-    {"Frame7", "Επίπεδα Πυκνότητας Ισχύος (W/m^2)", 120, 300, "Label17", {atDistance1, atDistance2}, 0, 1},
+    {"Frame7", "Επίπεδα Πυκνότητας Ισχύος (W/m^2)", 120, 300, "Label17", {atDistance1, atDistance2}, 0},
     {"Frame8",
      "Επίπεδα Έντασης Ηλεκτρικού Πεδίου (V/m)",
      4920,
      300,
      "Label17",
      {atDistance1, atDistance2},
-     1,
-     2},
+     1},
     {"Frame8",
      "Επίπεδα Έντασης Μαγνητικού Πεδίου (A/m)",
      2520,
      2190,
      "Label17",
      {atDistance1, atDistance2},
-     2,
-     3},
-    {"Frame8", "Ελάχιστες Αποστάσεις Ασφαλείας (m)", 2520, 4080, "Label12", {at60, at70}, 3, 4},
+     2},
+    {"Frame8", "Ελάχιστες Αποστάσεις Ασφαλείας (m)", 2520, 4080, "Label12", {at60, at70}, 3},
 };
 // The band rows' captions, Label14, Label15 and Label16 in each grid.
 const char* const rowLabels[] = {"Label14", "Label15", "Label16"};
 const char* const rowCaptions[] = {"GSM - 900", "DCS - 1800", "UMTS - 2100"};
 
-// The index grid: one row of four boxes under 60%/70% and distance headings.
+// The index grid: one row of four boxes, depps1..depps4, under 60%/70% and
+// distance headings.
 struct IndexColumn {
-    const char* box;
     const char* heading;
     int left;
 };
 const IndexColumn indexColumns[] = {
-    {"depps1", atDistance1, 240},
-    {"depps2", atDistance2, 2460},
-    {"depps3", atDistance1, 4860},
-    {"depps4", atDistance2, 7080},
+    {atDistance1, 240},
+    {atDistance2, 2460},
+    {atDistance1, 4860},
+    {atDistance2, 7080},
 };
 
 // The site diagram's lines and captions, in twips inside the picture box.
@@ -181,10 +179,11 @@ void Form1::buildBandFrames() {
     QGroupBox* Frame1 = frame(client(), "Frame1", "Παράμετροι Σταθμών Βάσης", 120, 120, 14520, 3060);
     for (std::size_t b = 0; b < bands.size(); ++b) {
         const eeae::BandRow& row = bandTable[b];
+        const eeae::BandBoxes& names = eeae::bandBoxes[b];
         const int left = bandFrameLefts[b];
         QGroupBox* bandFrame = frame(Frame1, row.frame, row.frameCaption, left, 300, 4320, 2640);
         std::array<QLineEdit*, 3> inputs;
-        const std::array<const char*, 3> boxNames = {row.power, row.mainGain, row.sideGain};
+        const std::array<const char*, 3> boxNames = {names.power, names.mainGain, names.sideGain};
         for (std::size_t r = 0; r < inputs.size(); ++r) {
             const BandFrameRow& frameRow = bandFrameRows[r];
             label(bandFrame, row.labels[r], frameRow.caption, 120, frameRow.top, 2820, 660);
@@ -192,7 +191,8 @@ void Form1::buildBandFrames() {
             inputs[r]->setEnabled(false);
         }
         // As wide as the box itself, so its caption does not show.
-        auto* check = place<QCheckBox>(Frame1, latin(row.check), left - 240, 285, 225, 225, latin(row.check));
+        auto* check =
+            place<QCheckBox>(Frame1, latin(names.check), left - 240, 285, 225, 225, latin(names.check));
         bands[b] = {check, inputs[0], inputs[1], inputs[2], {}};
     }
     Check1 = bands[0].check;
@@ -209,7 +209,7 @@ void Form1::buildDistances() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const DistanceRow& row = distanceRows[i];
         label(Frame4, row.label, row.caption, 120, row.top, 2400, 600);
-        boxes[i] = box(Frame4, row.box, 2640, row.top + 120, 1200, "0");
+        boxes[i] = box(Frame4, eeae::distanceBoxes[i], 2640, row.top + 120, 1200, "0");
     }
     dp1 = boxes[0];
     dp2 = boxes[1];
@@ -231,7 +231,7 @@ void Form1::buildResults() {
             for (int c = 0; c < 2; ++c) {
                 const int result = 2 * grid.quantity + c;
                 bands[b].results[result] =
-                    resultBox(gridFrame, bandTable[b].results[result], columnLefts[c], top, 1500);
+                    resultBox(gridFrame, eeae::bandBoxes[b].results[result], columnLefts[c], top, 1500);
             }
         }
     }
@@ -248,7 +248,7 @@ void Form1::buildResults() {
         const IndexColumn& column = indexColumns[i];
         QLabel* heading = label(indexFrame, "Label17", column.heading, column.left, 600, 2100, 255);
         heading->setAlignment(Qt::AlignCenter);
-        depps[i] = resultBox(indexFrame, column.box, column.left, 900, 2100);
+        depps[i] = resultBox(indexFrame, eeae::indexBoxes[i], column.left, 900, 2100);
     }
 }
 

@@ -2,19 +2,20 @@
 // The cells of the workbook template that every export writes, with the box of
 // the study whose text each receives, in the order they are written.
 #include <QString>
+#include <optional>
+
+#include "eeae/band_calculation.h"
 
 namespace report_excel {
-
-enum class Band { Gsm, Dcs, Umts, None }; // None: written whatever the bands of the study
 
 // A cell of the band block, the distances and the exposure indices, filled from
 // the band-calculation window.
 struct StudyCell {
     int row;
     int column;
-    const char* box; // the box of Form1
-    Band band;
-    bool held = false; // electric field: its text is taken before the first cell is written
+    const char* box;                // the box of Form1
+    std::optional<eeae::Band> band; // none: written whatever the bands of the study
+    bool held = false;              // electric field: its text is taken before the first cell is written
 };
 inline constexpr int studyCellCount = 39;
 extern const StudyCell studyCells[studyCellCount];

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "eeae/band_boxes.h"
 #include "platform/office/excel.h"
 #include "platform/runtime/desktop.h"
 #include "report_excel/study_source.h"
@@ -24,9 +25,10 @@ const QString sectorWindow = QStringLiteral("Form2");
 const Routine* dispatch(StudySource& study, const SectorTexts& sectors) {
     const Routine* ran = nullptr;
     for (const Routine& routine : routines) {
-        const std::array<int, 3> checks = {study.value(bandWindow, QStringLiteral("Check1")),
-                                           study.value(bandWindow, QStringLiteral("Check2")),
-                                           study.value(bandWindow, QStringLiteral("Check3"))};
+        std::array<int, 3> checks;
+        for (eeae::Band band : eeae::allBands)
+            checks[eeae::indexOf(band)] =
+                study.value(bandWindow, QString::fromLatin1(eeae::boxesOf(band).check));
         if (checks == routine.checks) {
             run(routine, study, sectors);
             ran = &routine;

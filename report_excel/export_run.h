@@ -12,7 +12,7 @@ class StudySource;
 struct Routine {
     const char* name;
     std::array<int, 3> checks; // Form1.Check1 (GSM-900), Check2 (DCS-1800), Check3 (UMTS-2100)
-    bool covers(Band band) const { return band == Band::None || checks[int(band)] == 1; }
+    bool covers(std::optional<eeae::Band> band) const { return !band || checks[eeae::indexOf(*band)] == 1; }
 };
 inline constexpr int routineCount = 7;
 extern const Routine routines[routineCount];

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "eeae/band_boxes.h"
 #include "platform/office/word.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
@@ -23,23 +24,21 @@ constexpr int mastRowFields[] = {0, 1, 2, 2, 3, 4, 5, 6, 7};
 // array c - 1. Table 3: row r holds field r - 2 (a, b, ...) of the sectorisation
 // window, column c holds sector c - 1.
 
-// Tables 4 to 11: column 2, rows 2 to 4 for GSM-900, DCS-1800, UMTS-2100.
+// Tables 4 to 11: one result of the band-calculation window each, in column 2,
+// rows 2 to 4 for GSM-900, DCS-1800, UMTS-2100.
+using eeae::Result;
 struct BandTable {
     int table;
-    const char* boxes[3];
+    Result result;
 };
 constexpr BandTable bandTables[] = {
-    {4, {"sg1", "sd1", "su1"}},  {5, {"sg2", "sd2", "su2"}},  {6, {"dg1", "dd1", "du1"}},
-    {7, {"dg2", "dd2", "du2"}},  {8, {"eg1", "ed1", "eu1"}},  {9, {"eg2", "ed2", "eu2"}},
-    {10, {"mg1", "md1", "mu1"}}, {11, {"mg2", "md2", "mu2"}},
+    {4, Result::S1}, {5, Result::S2}, {6, Result::D1},  {7, Result::D2},
+    {8, Result::E1}, {9, Result::E2}, {10, Result::M1}, {11, Result::M2},
 };
 
-// Tables 12 and 13: column 2, rows 1 and 2 for the two distances.
-struct IndexTable {
-    int table;
-    const char* boxes[2];
-};
-constexpr IndexTable indexTables[] = {{12, {"depps1", "depps2"}}, {13, {"depps3", "depps4"}}};
+// Tables 12 and 13: the index at 60% and at 70% of the limits, in column 2,
+// rows 1 and 2 for the two distances (depps1, depps2; depps3, depps4).
+constexpr int indexTables[] = {12, 13};
 
 std::vector<ReportCell> buildCells() {
     std::vector<ReportCell> cells;
@@ -56,11 +55,13 @@ std::vector<ReportCell> buildCells() {
         for (int k = 1; k <= Form2::sectorCount; ++k)
             cells.push_back({3, field + 2, k + 1, "Form2", study::sectorBox(k, field)});
     for (const BandTable& t : bandTables)
-        for (int band = 0; band < 3; ++band)
-            cells.push_back({t.table, band + 2, 2, "Form1", QString::fromLatin1(t.boxes[band])});
-    for (const IndexTable& t : indexTables)
+        for (eeae::Band band : eeae::allBands)
+            cells.push_back({t.table, eeae::indexOf(band) + 2, 2, "Form1",
+                             QString::fromLatin1(eeae::resultBox(band, t.result))});
+    for (int limit = 0; limit < 2; ++limit)
         for (int distance = 0; distance < 2; ++distance)
-            cells.push_back({t.table, distance + 1, 2, "Form1", QString::fromLatin1(t.boxes[distance])});
+            cells.push_back({indexTables[limit], distance + 1, 2, "Form1",
+                             QString::fromLatin1(eeae::indexBoxes[2 * limit + distance])});
     return cells;
 }
 
