@@ -1,9 +1,9 @@
 #include "report_excel/print_report_excel.h"
 
-#include <QDir>
 #include <exception>
 
 #include "platform/office/excel_error.h"
+#include "platform/runtime/file_names.h"
 #include "platform/runtime/messages.h"
 #include "report_excel/study_source.h"
 
@@ -19,9 +19,9 @@ void exportStudy(const SectorTexts& sectors) {
         dispatch(windows, sectors);
     } catch (const excel::NotOpened& failure) {
         messages::information(
-            QStringLiteral("Το συμπληρωμένο βιβλίο εργασίας γράφτηκε στο «%1», αλλά δεν άνοιξε: δεν βρέθηκε "
+            QStringLiteral("Το συμπληρωμένο βιβλίο εργασίας γράφτηκε στο %1, αλλά δεν άνοιξε: δεν βρέθηκε "
                            "εφαρμογή για το άνοιγμα του αρχείου.")
-                .arg(QDir::toNativeSeparators(failure.file)));
+                .arg(desktop::quoted(failure.file)));
     } catch (const std::exception& failure) {
         // The export only reads the windows: everything typed is still there.
         messages::critical(QStringLiteral("Η εξαγωγή στο Excel δεν έγινε.\n\n%1\n\n"

@@ -15,6 +15,7 @@
 #include "platform/office/word.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/desktop.h"
+#include "platform/runtime/file_names.h"
 #include "platform/runtime/forms.h"
 #include "platform/runtime/messages.h"
 #include "report_word/report_tables.h"
@@ -32,10 +33,6 @@ constexpr const char* tablesTemplate = "/words/report_tables.doc";
 // A file or folder in the program's folder; name starts with a separator.
 QString programPath(const char* name) {
     return desktop::programFolder() + QString::fromLatin1(name);
-}
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
 }
 
 // The path with links and "." and ".." resolved; a file not yet there is
@@ -78,15 +75,15 @@ void refuseProgramFile(const QString& report) {
     templates << programPath(descriptionTemplate) << programPath(tablesTemplate);
     for (const QString& file : templates)
         if (resolved(file) == target)
-            throw word::Error(QStringLiteral("Το αρχείο «%1» είναι πρότυπο του προγράμματος, από το οποίο "
+            throw word::Error(QStringLiteral("Το αρχείο %1 είναι πρότυπο του προγράμματος, από το οποίο "
                                              "συντίθεται κάθε αναφορά, και δεν αντικαθίσταται. Δώστε "
                                              "άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                                  .arg(shown(file)));
+                                  .arg(desktop::quoted(file)));
     const QString programFile = programFileAt(target);
     if (!programFile.isEmpty())
-        throw word::Error(QStringLiteral("Το αρχείο «%1» είναι αρχείο του προγράμματος και δεν "
+        throw word::Error(QStringLiteral("Το αρχείο %1 είναι αρχείο του προγράμματος και δεν "
                                          "αντικαθίσταται. Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                              .arg(shown(programFile)));
+                              .arg(desktop::quoted(programFile)));
 }
 
 // A word processor does not replace a file that its owner made read-only: no
@@ -97,9 +94,9 @@ void refuseReadOnly(const QString& report) {
     if (::stat(path.constData(), &file) != 0 || S_ISDIR(file.st_mode))
         return;
     if ((file.st_mode & 0222) == 0 || ::access(path.constData(), W_OK) != 0)
-        throw word::Error(QStringLiteral("Το αρχείο «%1» είναι μόνο για ανάγνωση και δεν αντικαθίσταται. "
+        throw word::Error(QStringLiteral("Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. "
                                          "Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                              .arg(shown(report)));
+                              .arg(desktop::quoted(report)));
 }
 
 // The report's folder can take it, checked before anything is written: a
@@ -122,9 +119,10 @@ public:
         if (!temporary.isEmpty())
             folder.emplace(temporary + QStringLiteral("/vorlux-report-XXXXXX"));
         if (!folder || !folder->isValid())
-            throw word::Error(QStringLiteral("Δεν δημιουργήθηκε προσωρινός φάκελος για τη σύνθεση της "
-                                             "αναφοράς στο «%1».")
-                                  .arg(shown(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp")))));
+            throw word::Error(
+                QStringLiteral("Δεν δημιουργήθηκε προσωρινός φάκελος για τη σύνθεση της "
+                               "αναφοράς στο %1.")
+                    .arg(desktop::quoted(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp")))));
     }
     QString draftOf(const QString& report) const { return folder->filePath(QFileInfo(report).fileName()); }
 
@@ -213,15 +211,15 @@ bool createReport(const QString& folder, const QString& name) {
         const Workshop workshop;
         word = assemble(workshop.draftOf(report), report, description);
     } catch (const std::exception& e) {
-        messages::critical(
-            QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n%2").arg(shown(report), messages::causeOf(e)));
+        messages::critical(QStringLiteral("Η αναφορά %1 δεν δημιουργήθηκε.\n%2")
+                               .arg(desktop::quoted(report), messages::causeOf(e)));
         return false;
     }
     try {
         word->setVisible(true);
     } catch (const std::exception& e) {
-        messages::information(QStringLiteral("Η αναφορά γράφτηκε στο «%1», αλλά δεν άνοιξε.\n%2")
-                                  .arg(shown(report), messages::causeOf(e)));
+        messages::information(QStringLiteral("Η αναφορά γράφτηκε στο %1, αλλά δεν άνοιξε.\n%2")
+                                  .arg(desktop::quoted(report), messages::causeOf(e)));
     }
     return true;
 }

@@ -48,8 +48,8 @@ void open_word_document(const QString& path) {
         word::Application wordApplication;
         wordApplication.setVisible(true);
         wordApplication.documents().open(path, false);
-    } catch (const word::Error& failure) {
-        messages::critical(failure.message());
+    } catch (const std::exception& failure) {
+        messages::critical(messages::causeOf(failure));
     }
 }
 

@@ -51,10 +51,6 @@ void Workbooks::open(const QString& path) {
         application->setVisible(true);
 }
 
-int Workbooks::count() const {
-    return int(application->open.size());
-}
-
 // Application ---------------------------------------------------------------
 
 Application::Application()

@@ -4,7 +4,8 @@
 // Workbooks are SpreadsheetML packages. A workbook opened and shown without a
 // change is handed to the desktop as the file stands (an old binary .xls opens
 // in the user's own application); a changed one is shown from a new copy, so
-// the file it was opened from is never written. Failures throw excel::Error.
+// the file it was opened from is never written. Failures throw excel::Error,
+// the office layer's one error (office_error.h).
 #include <QList>
 #include <QString>
 #include <memory>
@@ -39,7 +40,6 @@ public:
     // was saved on the active worksheet. The file is read only when a cell is
     // written. Throws Error when there is no file at path.
     void open(const QString& path);
-    int count() const;
 
 private:
     friend class Application;

@@ -7,6 +7,7 @@
 #include "excel_error.h"
 #include "excel_sheet.h"
 #include "excel_xml.h"
+#include "platform/runtime/file_names.h"
 
 namespace excel {
 
@@ -35,10 +36,6 @@ const WorkbookKind* kindOf(const QString& contentType) {
     return nullptr;
 }
 
-QString quoted(const QString& path) {
-    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
-}
-
 // The relationship id of a <sheet>: the attribute r:id, whatever its prefix.
 QString relationshipId(pugi::xml_node sheet) {
     for (pugi::xml_attribute attribute : sheet.attributes())
@@ -53,58 +50,50 @@ QString relationshipId(pugi::xml_node sheet) {
 WorkbookFile::WorkbookFile(const QString& path)
     : filePath(path) {
     if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("Το βιβλίο εργασίας %1 δεν βρέθηκε.").arg(quoted(path)));
+        throw Error(QStringLiteral("Το βιβλίο εργασίας %1 δεν βρέθηκε.").arg(desktop::quoted(path)));
 }
 
 void WorkbookFile::load() {
     const QString notWorkbook =
-        QStringLiteral("Το αρχείο %1 δεν είναι βιβλίο εργασίας του Excel.").arg(quoted(filePath));
-    try {
-        auto opened = std::make_unique<ooxml::Package>(ooxml::Package::open(filePath));
-        const QString main =
-            opened->relatedPart(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship));
-        if (main.isEmpty() || !opened->contains(main) || !kindOf(opened->contentType(main)))
-            throw Error(notWorkbook);
+        QStringLiteral("Το αρχείο %1 δεν είναι βιβλίο εργασίας του Excel.").arg(desktop::quoted(filePath));
+    auto opened = std::make_unique<ooxml::Package>(ooxml::Package::open(filePath));
+    const QString main =
+        opened->relatedPart(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship));
+    if (main.isEmpty() || !opened->contains(main) || !kindOf(opened->contentType(main)))
+        throw Error(notWorkbook);
 
-        // The sheet the workbook was saved on: its tab in the book view, else the first.
-        const pugi::xml_node root = opened->xml(main).document_element();
-        const int activeTab =
-            xml::child(xml::child(root, "bookViews"), "workbookView").attribute("activeTab").as_int(0);
-        pugi::xml_node sheet;
-        int index = 0;
-        for (pugi::xml_node node : xml::child(root, "sheets").children())
-            if (xml::named(node, "sheet") && index++ == activeTab)
-                sheet = node;
-        if (!sheet)
-            throw Error(notWorkbook);
-        const QString id = relationshipId(sheet);
-        QString part;
-        for (const ooxml::Relationship& r : opened->relationships(main))
-            if (r.id == id && !r.external) {
-                if (r.type != QLatin1String(worksheetRelationship))
-                    throw Error(QStringLiteral("Το ενεργό φύλλο του %1 δεν είναι φύλλο εργασίας.")
-                                    .arg(quoted(filePath)));
-                part = ooxml::Package::resolve(main, r.target);
-            }
-        if (part.isEmpty() || !opened->contains(part))
-            throw Error(notWorkbook);
+    // The sheet the workbook was saved on: its tab in the book view, else the first.
+    const pugi::xml_node root = opened->xml(main).document_element();
+    const int activeTab =
+        xml::child(xml::child(root, "bookViews"), "workbookView").attribute("activeTab").as_int(0);
+    pugi::xml_node sheet;
+    int index = 0;
+    for (pugi::xml_node node : xml::child(root, "sheets").children())
+        if (xml::named(node, "sheet") && index++ == activeTab)
+            sheet = node;
+    if (!sheet)
+        throw Error(notWorkbook);
+    const QString id = relationshipId(sheet);
+    QString part;
+    for (const ooxml::Relationship& r : opened->relationships(main))
+        if (r.id == id && !r.external) {
+            if (r.type != QLatin1String(worksheetRelationship))
+                throw Error(QStringLiteral("Το ενεργό φύλλο του %1 δεν είναι φύλλο εργασίας.")
+                                .arg(desktop::quoted(filePath)));
+            part = ooxml::Package::resolve(main, r.target);
+        }
+    if (part.isEmpty() || !opened->contains(part))
+        throw Error(notWorkbook);
 
-        workbookPart = main;
-        activeSheetPart = part;
-        package = std::move(opened);
-    } catch (const ooxml::Error& e) {
-        throw Error(e.message());
-    }
+    workbookPart = main;
+    activeSheetPart = part;
+    package = std::move(opened);
 }
 
 void WorkbookFile::setText(int row, int column, const QString& text) {
     if (!package)
         load();
-    try {
-        sheet::setText(package->xml(activeSheetPart), row, column, text);
-    } catch (const ooxml::Error& e) {
-        throw Error(e.message());
-    }
+    sheet::setText(package->xml(activeSheetPart), row, column, text);
     changed = true;
     copyPath.clear();
 }
@@ -121,7 +110,8 @@ QString WorkbookFile::currentFile() {
         throw Error(
             QStringLiteral(
                 "Το συμπληρωμένο βιβλίο εργασίας δεν γράφτηκε στον φάκελο %1 (ο φάκελος δεν υπάρχει).")
-                .arg(quoted(QDir::cleanPath(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp"))))));
+                .arg(desktop::quoted(
+                    QDir::cleanPath(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp"))))));
     const WorkbookKind* kind = kindOf(package->contentType(workbookPart));
     QTemporaryFile file(QDir(folder).filePath(
         QStringLiteral("%1-XXXXXX.%2")
@@ -129,14 +119,14 @@ QString WorkbookFile::currentFile() {
     file.setAutoRemove(false);
     if (!file.open())
         throw Error(QStringLiteral("Το συμπληρωμένο βιβλίο εργασίας δεν γράφτηκε στον φάκελο %1 (%2).")
-                        .arg(quoted(folder), file.errorString()));
+                        .arg(desktop::quoted(folder), file.errorString()));
     const QString copy = file.fileName();
     file.close();
     try {
         package->save(copy);
-    } catch (const ooxml::Error& e) {
+    } catch (const Error&) {
         QFile::remove(copy);
-        throw Error(e.message());
+        throw;
     }
     copyPath = copy;
     return copy;

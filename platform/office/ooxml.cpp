@@ -13,6 +13,8 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include "platform/runtime/file_names.h"
+
 namespace ooxml {
 
 namespace {
@@ -23,12 +25,11 @@ constexpr const char* packageRelationshipsNamespace =
 constexpr unsigned parseOptions =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single | pugi::parse_comments;
 
-QString quoted(const QString& text) {
-    return QStringLiteral("«%1»").arg(text);
-}
+using desktop::quoted;
 
-QString label(const QString& path) {
-    return QDir::toNativeSeparators(path);
+// A part of a package as a message names it.
+QString quotedPart(const QString& part) {
+    return QStringLiteral("«%1»").arg(part);
 }
 
 } // namespace
@@ -138,7 +139,7 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
             continue; // a folder entry, no part
         if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > largestPart)
             refuse(QStringLiteral("το τμήμα %1 είναι μεγαλύτερο από %2 MB")
-                       .arg(quoted(entryName))
+                       .arg(quotedPart(entryName))
                        .arg(largestPart >> 20));
         claimed += stat.size;
         if (claimed > largestPackage)
@@ -152,7 +153,7 @@ std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& zip, const Q
         QString cause;
         std::optional<QByteArray> data = readEntry(archive, index, stat, cause);
         if (!data)
-            refuse(QStringLiteral("το τμήμα %1 %2").arg(quoted(entryName), cause));
+            refuse(QStringLiteral("το τμήμα %1 %2").arg(quotedPart(entryName), cause));
         entries.emplace_back(entryName, std::move(*data));
     }
     zip_discard(archive);
@@ -220,9 +221,6 @@ void writeAll(int fd, const QByteArray& data) {
 
 } // namespace
 
-Error::Error(const QString& message)
-    : std::runtime_error(message.toStdString()) {}
-
 struct Package::Part {
     QString name;
     QByteArray bytes;
@@ -236,12 +234,12 @@ struct Package::Part {
                 bytes.constData(), static_cast<size_t>(bytes.size()), parseOptions, pugi::encoding_auto);
             if (!result)
                 throw Error(QStringLiteral("Το τμήμα %1 του αρχείου %2 δεν είναι έγκυρο XML (%3, θέση %4).")
-                                .arg(quoted(name), quoted(owner), QString::fromUtf8(result.description()))
+                                .arg(quotedPart(name), quoted(owner), QString::fromUtf8(result.description()))
                                 .arg(result.offset));
             if (nestedTooDeep(*parsedDoc))
                 throw Error(QStringLiteral("Το τμήμα %1 του αρχείου %2 δεν είναι έγκυρο XML "
                                            "(στοιχεία φωλιασμένα σε βάθος πάνω από %3).")
-                                .arg(quoted(name), quoted(owner))
+                                .arg(quotedPart(name), quoted(owner))
                                 .arg(deepestNesting));
             doc = std::move(parsedDoc);
         }
@@ -256,16 +254,16 @@ Package::Package(Package&&) noexcept = default;
 Package& Package::operator=(Package&&) noexcept = default;
 
 Package Package::open(const QString& path) {
-    return fromBytes(readFile(path), label(path));
+    return fromBytes(readFile(path), QDir::toNativeSeparators(path));
 }
 
 QByteArray Package::readFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(label(path))));
+        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(path)));
     if (!file.open(QIODevice::ReadOnly))
         throw Error(
-            QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(label(path)), file.errorString()));
+            QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(path), file.errorString()));
     return file.readAll();
 }
 
@@ -305,7 +303,7 @@ bool Package::contains(const QString& part) const {
 QByteArray Package::bytes(const QString& name) const {
     if (Part* part = find(name))
         return part->current();
-    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quoted(name)));
+    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quotedPart(name)));
 }
 
 void Package::setBytes(const QString& name, const QByteArray& data) {
@@ -324,7 +322,7 @@ void Package::setBytes(const QString& name, const QByteArray& data) {
 pugi::xml_document& Package::xml(const QString& name) {
     if (Part* part = find(name))
         return part->parsed();
-    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quoted(name)));
+    throw Error(QStringLiteral("Το έγγραφο δεν έχει τμήμα %1.").arg(quotedPart(name)));
 }
 
 pugi::xml_document& Package::addXml(const QString& name) {
@@ -525,8 +523,7 @@ void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault) 
 }
 
 Error notSaved(const QString& path, int error) {
-    return Error(
-        QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(label(path)), failureCause(error)));
+    return Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(path), failureCause(error)));
 }
 
 QByteArray Package::save(const QString& path, Durability durability) const {

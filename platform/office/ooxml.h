@@ -9,18 +9,14 @@
 #include <functional>
 #include <memory>
 #include <pugixml.hpp>
-#include <stdexcept>
 #include <vector>
+
+#include "office_error.h"
 
 namespace ooxml {
 
-// Every failure of the package layer: the message (in Greek, naming the file and
-// the cause) is meant for the user.
-class Error : public std::runtime_error {
-public:
-    explicit Error(const QString& message);
-    QString message() const { return QString::fromUtf8(what()); }
-};
+// Every failure of the package layer.
+using Error = office::Error;
 
 // The cause of a failed file operation (an errno value), as the user reads it.
 QString failureCause(int error);

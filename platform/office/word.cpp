@@ -6,15 +6,12 @@
 #include <QFileInfo>
 
 #include "platform/runtime/desktop.h"
+#include "platform/runtime/file_names.h"
 #include "word_blank.h"
 
 namespace word {
 
 namespace {
-
-QString quoted(const QString& path) {
-    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
-}
 
 QString absolute(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -109,7 +106,8 @@ void Document::save() {
     if (!dirty)
         return;
     if (readOnly)
-        throw Error(QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(quoted(path)));
+        throw Error(
+            QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(desktop::quoted(path)));
     fileBytes = package().save(path, ooxml::Package::Durability::Unflushed);
     dirty = false;
 }
@@ -143,7 +141,7 @@ Document& Documents::open(const QString& fileName, bool readOnly) {
         return *open_.back();
     }
     if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(path)));
+        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(desktop::quoted(path)));
     return adopt(std::unique_ptr<Document>(new Document(application, path, readOnly)));
 }
 
@@ -183,7 +181,7 @@ void Application::show(Document& document) {
         document.package().save(file);
     }
     if (!desktop::openForUser(file))
-        throw Error(QStringLiteral("Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου %1.").arg(quoted(file)));
+        throw Error(desktop::noApplicationFor(file));
     document.shown = true;
 }
 

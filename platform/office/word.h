@@ -1,14 +1,14 @@
 #pragma once
 // The word-processor stand-in: applications holding documents, the documents'
 // content, paragraphs and tables, and one clipboard shared by every application
-// of the process. Documents are WordprocessingML packages (platform/ooxml).
+// of the process. Documents are WordprocessingML packages (ooxml.h).
 //
 // A document is read from its file only when its content is first used, so one
 // that is opened and shown unchanged reaches the user's own application exactly
 // as the file stands (an old binary .doc included).
 //
 // Failures (file missing, not a package, no such table or cell, a file that
-// cannot be written) throw ooxml::Error with a message for the user.
+// cannot be written) throw office::Error with a message for the user.
 #include <QString>
 #include <memory>
 #include <vector>
@@ -17,7 +17,7 @@
 
 namespace word {
 
-using Error = ooxml::Error;
+using Error = office::Error;
 
 class Application;
 class Document;

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <cstring>
 
+#include "platform/runtime/file_names.h"
 #include "word.h"
 
 namespace word {
@@ -20,9 +21,8 @@ constexpr const char* stylesContentType =
 constexpr const char* wordNamespace = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
 QString nameOf(Document& document) {
-    return document.fullName().isEmpty()
-               ? QStringLiteral("«νέο έγγραφο»")
-               : QStringLiteral("«%1»").arg(QDir::toNativeSeparators(document.fullName()));
+    return document.fullName().isEmpty() ? QStringLiteral("«νέο έγγραφο»")
+                                         : desktop::quoted(document.fullName());
 }
 
 QString mainPartOf(const ooxml::Package& package) {
