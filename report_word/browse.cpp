@@ -41,10 +41,10 @@ void browse::create_report_Click() {
     // On a failure the message has been shown and the window stays, so the user
     // can correct the name or the folder.
     if (report_word::createReport(Dir1->path(), Text1->text()))
-        forms::unload(QString::fromLatin1(formName));
+        forms::unload<browse>();
 }
 
 void browse::cancel_Click() {
-    forms::unload(QString::fromLatin1(formName));
+    forms::unload<browse>();
     forms::show(QStringLiteral("Form2"));
 }

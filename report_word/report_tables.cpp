@@ -67,11 +67,7 @@ std::vector<ReportCell> buildCells() {
 
 // The box's text as it stands; a window not loaded is loaded, not shown.
 QString textOfBox(const char* window, const QString& box) {
-    const QWidget* control = forms::control<QWidget>(QString::fromLatin1(window), box);
-    if (!control)
-        throw word::Error(QStringLiteral("Το παράθυρο «%1» δεν έχει το πλαίσιο «%2».")
-                              .arg(QString::fromLatin1(window), box));
-    return forms::textOf(control);
+    return forms::textOf(forms::requiredControl<QWidget>(QString::fromLatin1(window), box));
 }
 
 } // namespace

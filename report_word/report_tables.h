@@ -22,7 +22,7 @@ const std::vector<ReportCell>& reportCells();
 
 // Writes every cell of the active document of the application (the open table
 // template), reading each box afresh. Throws word::Error when the template
-// lacks a cell or a window lacks a box.
+// lacks a cell, std::runtime_error when a window lacks a box.
 void fillTables(word::Application& tables);
 
 } // namespace report_word

@@ -1,8 +1,10 @@
 #pragma once
-// The Salzburg-model arithmetic, free of windows: the per-sector buttons, the
+// The Salzburg-model arithmetic, free of widgets: the per-sector buttons, the
 // calculation of power density and reduced power, and the figure's height
 // difference. Each formula keeps the order of operations the study's figures
-// were worked out with, so results agree to the last decimal.
+// were worked out with, so results agree to the last decimal. A formula that
+// has no value says why in Greek, naming the grid's rows by their captions
+// (grid_rows.h), for the window's message.
 #include <QString>
 #include <optional>
 

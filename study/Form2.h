@@ -20,6 +20,8 @@ public:
     QCheckBox* Check[sectorCount]; // Check1 .. Check9
     study::TextGrid sectors;       // sectors[k - 1] holds sec<k>a .. sec<k>o
     QPushButton* back1;
+    // "Export to excel (Stand alone)": its procedure is the Excel export's, so the
+    // button is connected where the windows are registered (app/windows.cpp).
     QPushButton* print_report_excel;
     QPushButton* next_to_word;
 

@@ -22,8 +22,8 @@ void open_excel_workbook(const QString& path) {
         spreadsheet.workbooks().open(path);
         spreadsheet.setVisible(true);
         spreadsheet.quit();
-    } catch (const excel::Error& failure) {
-        messages::critical(failure.message());
+    } catch (const std::exception& failure) {
+        messages::critical(messages::causeOf(failure));
     }
 }
 } // namespace
@@ -83,5 +83,5 @@ void browse_prev_report::open_word_Click() {
 }
 
 void browse_prev_report::cancel_Click() {
-    forms::unload(QString::fromLatin1(formName));
+    forms::unload<browse_prev_report>();
 }

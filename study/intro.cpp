@@ -81,10 +81,10 @@ void intro::Form_Load() {
 void intro::enter_button_Click() {
     if (choice == 0) {
         forms::show<pinb1>();
-        forms::unload(QString::fromLatin1(formName));
+        forms::unload<intro>();
     } else if (choice == 1) {
         forms::show<pinb2_saltz>();
-        forms::unload(QString::fromLatin1(formName));
+        forms::unload<intro>();
     } else {
         messages::critical(QStringLiteral("Δεν έχει επιλεγεί μελέτη!"));
     }

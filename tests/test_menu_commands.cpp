@@ -9,15 +9,11 @@
 
 #include "platform/runtime/forms.h"
 #include "study_test.h"
+#include "window_helpers.h"
+
+using testsupport::choose;
 
 namespace {
-void choose(const QString& window, const QString& item) {
-    forms::show(window);
-    QAction* action = forms::get(window)->menuBar()->findChild<QAction*>(item);
-    QVERIFY2(action, qPrintable(window + QLatin1Char('.') + item));
-    action->trigger();
-}
-
 // The program's data folders copied into `folder`, as an installation would lay them out.
 bool install(const QString& folder) {
     for (const char* data : {"files", "exes"}) {

@@ -9,6 +9,7 @@
 
 #include "platform/runtime/forms.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace {
 struct Press {
@@ -23,10 +24,7 @@ QStringList sorted(QStringList names) {
 }
 
 void press(const Press& p) {
-    auto* button = forms::control<QPushButton>(QString::fromLatin1(p.window), QString::fromLatin1(p.button));
-    QVERIFY2(button, p.button);
-    QVERIFY2(button->isVisible(), p.button);
-    button->click();
+    testsupport::press(QString::fromLatin1(p.window), QString::fromLatin1(p.button));
 }
 
 // Every text box of a window gets its own name as its text (the description

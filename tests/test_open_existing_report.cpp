@@ -7,6 +7,7 @@
 #include "platform/runtime/filelists.h"
 #include "platform/runtime/forms.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace {
 const QString window = QStringLiteral("browse_prev_report");
@@ -18,22 +19,9 @@ QStringList texts(const QListWidget* list) {
     return result;
 }
 
-template <class T> T* control(const char* name) {
-    return forms::control<T>(window, QString::fromLatin1(name));
-}
-
-void press(const char* button) {
-    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-}
-
-void choose(const QString& from, const QString& item) {
-    forms::show(from);
-    forms::get(from)->menuBar()->findChild<QAction*>(item)->trigger();
-}
-
 // Opens an entry of the folder list as the user does: select it, press Enter.
 void openFolder(const QString& name) {
-    auto* folders = control<filelists::DirListBox>("Dir1");
+    auto* folders = testsupport::control<filelists::DirListBox>(window, "Dir1");
     const QList<QListWidgetItem*> found = folders->findItems(name, Qt::MatchEndsWith);
     QCOMPARE(found.size(), 1);
     folders->setCurrentItem(found.first());
@@ -41,7 +29,7 @@ void openFolder(const QString& name) {
 }
 
 void selectFile(const QString& name) {
-    auto* files = control<filelists::FileListBox>("file1");
+    auto* files = testsupport::control<filelists::FileListBox>(window, "file1");
     const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
     files->setCurrentItem(found.first());
@@ -75,35 +63,40 @@ private slots:
 
     void layout() {
         testsupport::Session session;
-        choose(QStringLiteral("pinb1"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("open"));
         QMainWindow* w = forms::get(window);
         QCOMPARE(w->windowTitle(), QStringLiteral("Browse to open.."));
         QStringList captions;
         for (const char* name : {"cancel", "open_word", "open_excel", "open_pdf"}) {
-            auto* button = control<QPushButton>(name);
+            auto* button = testsupport::control<QPushButton>(window, name);
             captions << button->text();
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
             // Under the file list, left to right, captions shown whole.
-            QVERIFY(button->y() > control<QWidget>("file1")->geometry().bottom());
+            QVERIFY(button->y() > testsupport::control<QWidget>(window, "file1")->geometry().bottom());
             QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
         }
         QCOMPARE(captions, (QStringList{"Cancel", "Άνοιγμα .doc", "Άνοιγμα .xls", "Άνοιγμα .pdf"}));
-        QVERIFY(control<QPushButton>("cancel")->x() < control<QPushButton>("open_word")->x() &&
-                control<QPushButton>("open_word")->x() < control<QPushButton>("open_excel")->x() &&
-                control<QPushButton>("open_excel")->x() < control<QPushButton>("open_pdf")->x());
-        QVERIFY(control<QWidget>("Dir1")->y() > control<QWidget>("Drive1")->y());
-        QVERIFY(control<QWidget>("file1")->x() > control<QWidget>("Dir1")->geometry().right());
+        QVERIFY(testsupport::control<QPushButton>(window, "cancel")->x() <
+                    testsupport::control<QPushButton>(window, "open_word")->x() &&
+                testsupport::control<QPushButton>(window, "open_word")->x() <
+                    testsupport::control<QPushButton>(window, "open_excel")->x() &&
+                testsupport::control<QPushButton>(window, "open_excel")->x() <
+                    testsupport::control<QPushButton>(window, "open_pdf")->x());
+        QVERIFY(testsupport::control<QWidget>(window, "Dir1")->y() >
+                testsupport::control<QWidget>(window, "Drive1")->y());
+        QVERIFY(testsupport::control<QWidget>(window, "file1")->x() >
+                testsupport::control<QWidget>(window, "Dir1")->geometry().right());
 
         // The controls in the order Tab visits them, from the drive list round.
         QStringList order;
-        const QWidget* client = control<QWidget>("Drive1")->parentWidget();
-        QWidget* next = control<QWidget>("Drive1");
+        const QWidget* client = testsupport::control<QWidget>(window, "Drive1")->parentWidget();
+        QWidget* next = testsupport::control<QWidget>(window, "Drive1");
         do {
             if (next->parentWidget() == client)
                 order << next->objectName();
             next = next->nextInFocusChain();
-        } while (next != control<QWidget>("Drive1") && order.size() < 20);
+        } while (next != testsupport::control<QWidget>(window, "Drive1") && order.size() < 20);
         QCOMPARE(order,
                  (QStringList{"Drive1", "Dir1", "file1", "open_word", "cancel", "open_excel", "open_pdf"}));
     }
@@ -112,9 +105,9 @@ private slots:
     // folder the user opens.
     void folderLeadsFiles() {
         testsupport::Session session;
-        choose(QStringLiteral("Form1"), QStringLiteral("open"));
-        auto* folders = control<filelists::DirListBox>("Dir1");
-        auto* files = control<filelists::FileListBox>("file1");
+        testsupport::choose(QStringLiteral("Form1"), QStringLiteral("open"));
+        auto* folders = testsupport::control<filelists::DirListBox>(window, "Dir1");
+        auto* files = testsupport::control<filelists::FileListBox>(window, "file1");
         QCOMPARE(folders->path(), startFolder);
         QCOMPARE(texts(files), QStringList{"notes.txt"});
         openFolder(QStringLiteral("Μελέτες 2024"));
@@ -127,8 +120,8 @@ private slots:
 
     void driveLeadsFolder() {
         testsupport::Session session;
-        choose(QStringLiteral("pinb1"), QStringLiteral("open"));
-        auto* drives = control<filelists::DriveListBox>("Drive1");
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("open"));
+        auto* drives = testsupport::control<filelists::DriveListBox>(window, "Drive1");
         const QString here = drives->drive();
         QString other;
         for (int i = 0; i < drives->count(); ++i)
@@ -137,12 +130,13 @@ private slots:
         if (other.isEmpty())
             QSKIP("a single mounted file system");
         drives->setCurrentIndex(drives->findData(other)); // the user's pick
-        QCOMPARE(control<filelists::DirListBox>("Dir1")->path(), other);
-        QCOMPARE(control<filelists::FileListBox>("file1")->path(), other);
+        QCOMPARE(testsupport::control<filelists::DirListBox>(window, "Dir1")->path(), other);
+        QCOMPARE(testsupport::control<filelists::FileListBox>(window, "file1")->path(), other);
         // And back to the drive of the current folder: its current folder again.
         drives->setCurrentIndex(drives->findData(here));
-        QCOMPARE(control<filelists::DirListBox>("Dir1")->path(), startFolder);
-        QCOMPARE(texts(control<filelists::FileListBox>("file1")), QStringList{"notes.txt"});
+        QCOMPARE(testsupport::control<filelists::DirListBox>(window, "Dir1")->path(), startFolder);
+        QCOMPARE(texts(testsupport::control<filelists::FileListBox>(window, "file1")),
+                 QStringList{"notes.txt"});
     }
 
     // Each button opens the selected file with its application, whatever the
@@ -165,16 +159,16 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, file);
         testsupport::Session session;
-        choose(QStringLiteral("pinb2"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("pinb2"), QStringLiteral("open"));
         openFolder(QStringLiteral("Μελέτες 2024"));
         selectFile(file);
-        press(qPrintable(button));
-        press(qPrintable(button));
+        testsupport::press(window, button);
+        testsupport::press(window, button);
         const QString path = reports + QLatin1Char('/') + file;
         QCOMPARE(session.desktop.opened, (QStringList{path, path}));
         QCOMPARE(session.messages.shown, QList<messages::Shown>{});
         QVERIFY(forms::isVisible(window));
-        QCOMPARE(control<filelists::FileListBox>("file1")->fileName(), file);
+        QCOMPARE(testsupport::control<filelists::FileListBox>(window, "file1")->fileName(), file);
     }
 
     // Nothing selected: the word processor's button asks for a file; the other
@@ -193,29 +187,29 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, message);
         testsupport::Session session;
-        choose(QStringLiteral("eisagwgh_meleths"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("eisagwgh_meleths"), QStringLiteral("open"));
         openFolder(QStringLiteral("Μελέτες 2024"));
-        press(qPrintable(button));
+        testsupport::press(window, button);
         if (message.contains(QLatin1String("%1")))
             message = message.arg(QDir::toNativeSeparators(reports));
         QCOMPARE(session.messages.shown, (QList<messages::Shown>{{messages::Icon::Critical, message}}));
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(window));
-        QCOMPARE(control<filelists::DirListBox>("Dir1")->path(), reports);
+        QCOMPARE(testsupport::control<filelists::DirListBox>(window, "Dir1")->path(), reports);
     }
 
     // A file that went away after it was listed, or that no application opens.
     void fileCannotBeOpened() {
         testsupport::Session session;
-        choose(QStringLiteral("pinb1"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("open"));
         touch(startFolder + QStringLiteral("/gone.doc"));
-        control<filelists::FileListBox>("file1")->refresh();
+        testsupport::control<filelists::FileListBox>(window, "file1")->refresh();
         selectFile(QStringLiteral("gone.doc"));
         QVERIFY(QFile::remove(startFolder + QStringLiteral("/gone.doc")));
-        press("open_word");
+        testsupport::press(window, "open_word");
         selectFile(QStringLiteral("notes.txt"));
         session.desktop.succeeds = false;
-        press("open_pdf");
+        testsupport::press(window, "open_pdf");
         QCOMPARE(
             session.messages.texts(),
             (QStringList{
@@ -229,17 +223,17 @@ private slots:
     // the process's current folder.
     void cancelThenOpenAgain() {
         testsupport::Session session;
-        choose(QStringLiteral("pinb1"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("open"));
         openFolder(QStringLiteral("Μελέτες 2024"));
         selectFile(QStringLiteral("αναφορά.doc"));
-        press("cancel");
+        testsupport::press(window, "cancel");
         QVERIFY(!forms::isLoaded(window));
         session.settle();
         QVERIFY(!session.programEnded);
-        choose(QStringLiteral("pinb1"), QStringLiteral("open"));
-        QCOMPARE(control<filelists::DirListBox>("Dir1")->path(), startFolder);
-        QCOMPARE(control<filelists::FileListBox>("file1")->path(), startFolder);
-        QVERIFY(control<filelists::FileListBox>("file1")->fileName().isEmpty());
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("open"));
+        QCOMPARE(testsupport::control<filelists::DirListBox>(window, "Dir1")->path(), startFolder);
+        QCOMPARE(testsupport::control<filelists::FileListBox>(window, "file1")->path(), startFolder);
+        QVERIFY(testsupport::control<filelists::FileListBox>(window, "file1")->fileName().isEmpty());
     }
 
     // "Έξοδος" and "Αλλαγή μελέτης" leave it open; the program ends when it is
@@ -252,16 +246,16 @@ private slots:
     void outlivesTheStudy() {
         QFETCH(bool, byCloseBox);
         testsupport::Session session;
-        choose(QStringLiteral("Form1"), QStringLiteral("open"));
+        testsupport::choose(QStringLiteral("Form1"), QStringLiteral("open"));
         openFolder(QStringLiteral("Μελέτες 2024"));
-        choose(QStringLiteral("Form1"), QStringLiteral("change"));
+        testsupport::choose(QStringLiteral("Form1"), QStringLiteral("change"));
         session.settle();
         QCOMPARE(forms::loaded(), (QStringList{window, QStringLiteral("intro")}));
-        QCOMPARE(control<filelists::DirListBox>("Dir1")->path(), reports);
+        QCOMPARE(testsupport::control<filelists::DirListBox>(window, "Dir1")->path(), reports);
 
         forms::show(QStringLiteral("pinb1"));
         forms::unload(QStringLiteral("intro"));
-        choose(QStringLiteral("pinb1"), QStringLiteral("exit"));
+        testsupport::choose(QStringLiteral("pinb1"), QStringLiteral("exit"));
         session.settle();
         QVERIFY(!session.programEnded);
         QCOMPARE(forms::loaded(), QStringList{window});
@@ -270,7 +264,7 @@ private slots:
         if (byCloseBox)
             forms::get(window)->close();
         else
-            press("cancel");
+            testsupport::press(window, "cancel");
         session.settle();
         QVERIFY(forms::loaded().isEmpty());
         QVERIFY(session.programEnded);

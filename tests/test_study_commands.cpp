@@ -8,21 +8,13 @@
 #include "platform/runtime/forms.h"
 #include "study/intro.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace {
-QAction* item(const QString& window, const QString& name) {
-    return forms::get(window)->menuBar()->findChild<QAction*>(name);
-}
 
 QStringList sorted(QStringList names) {
     names.sort();
     return names;
-}
-
-void press(const QString& window, const QString& button) {
-    auto* b = forms::control<QPushButton>(window, button);
-    QVERIFY2(b && b->isVisible(), qPrintable(window + u'.' + button));
-    b->click();
 }
 
 void enter(int study) {
@@ -61,18 +53,19 @@ private slots:
         QVERIFY(file);
         QCOMPARE(file->title(), QStringLiteral("Αρχείο"));
         QCOMPARE(forms::get(window)->menuBar()->actions().first(), file->menuAction());
-        QCOMPARE(item(window, change)->text(), QStringLiteral("Αλλαγή μελέτης"));
-        QCOMPARE(item(window, exit)->text(), QStringLiteral("Έξοδος"));
-        QVERIFY(file->actions().indexOf(item(window, change)) < file->actions().indexOf(item(window, exit)));
+        QCOMPARE(testsupport::menuItem(window, change)->text(), QStringLiteral("Αλλαγή μελέτης"));
+        QCOMPARE(testsupport::menuItem(window, exit)->text(), QStringLiteral("Έξοδος"));
+        QVERIFY(file->actions().indexOf(testsupport::menuItem(window, change)) <
+                file->actions().indexOf(testsupport::menuItem(window, exit)));
 
         // Each window's own items run the commands.
         forms::show(window);
-        item(window, change)->trigger();
+        testsupport::menuItem(window, change)->trigger();
         session.settle();
         QCOMPARE(forms::loaded(), QStringList{QStringLiteral("intro")});
         QVERIFY(!session.programEnded);
         forms::show(window);
-        item(window, exit)->trigger();
+        testsupport::menuItem(window, exit)->trigger();
         session.settle();
         QVERIFY(forms::loaded().isEmpty());
         QVERIFY(session.programEnded);
@@ -82,7 +75,7 @@ private slots:
         testsupport::Session session;
         enter(0);
         session.settle();
-        item(QStringLiteral("pinb1"), QStringLiteral("exit"))->trigger();
+        testsupport::menuItem(QStringLiteral("pinb1"), QStringLiteral("exit"))->trigger();
         session.settle();
         QVERIFY(forms::loaded().isEmpty());
         QVERIFY(session.programEnded);
@@ -96,7 +89,7 @@ private slots:
         forms::control<QPushButton>("pinb2", "proceed")->click();
         forms::control<QPushButton>("eisagwgh_meleths", "export_to_word")->click();
         QCOMPARE(forms::visible().size(), 2);
-        item(QStringLiteral("Form1"), QStringLiteral("exit"))->trigger();
+        testsupport::menuItem(QStringLiteral("Form1"), QStringLiteral("exit"))->trigger();
         session.settle();
         QVERIFY(forms::loaded().isEmpty());
         QVERIFY(session.programEnded);
@@ -108,7 +101,7 @@ private slots:
         forms::control<QLineEdit>("pinb2_saltz", "az2")->setText(QStringLiteral("120"));
         forms::control<QPushButton>("pinb2_saltz", "proceed")->click();
         forms::control<QPushButton>("Form2_saltz", "calculations")->click();
-        item(QStringLiteral("results"), QStringLiteral("change"))->trigger();
+        testsupport::menuItem(QStringLiteral("results"), QStringLiteral("change"))->trigger();
         session.settle();
         QCOMPARE(forms::loaded(), QStringList{QStringLiteral("intro")});
         QCOMPARE(forms::visible(), QStringList{QStringLiteral("intro")});
@@ -152,17 +145,17 @@ private slots:
         for (const char* window : {"pinb1", "pinb2", "eisagwgh_meleths", "Form1", "Form2", "Form2_saltz",
                                    "results", "pinb2_saltz"})
             forms::show(QString::fromLatin1(window));
-        item(QStringLiteral("pinb2_saltz"), QStringLiteral("credits"))->trigger();
-        press(QStringLiteral("Form2"), QStringLiteral("next_to_word"));
+        testsupport::menuItem(QStringLiteral("pinb2_saltz"), QStringLiteral("credits"))->trigger();
+        testsupport::press(QStringLiteral("Form2"), QStringLiteral("next_to_word"));
         if (reportWindowOpen)
-            item(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
+            testsupport::menuItem(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
         forms::show(from);
         session.settle();
         QVERIFY(forms::isVisible(QStringLiteral("Form3")));
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(forms::loaded().size(), reportWindowOpen ? 11 : 10); // all but the start window
 
-        item(from, command)->trigger();
+        testsupport::menuItem(from, command)->trigger();
         session.settle();
         QCOMPARE(sorted(forms::loaded()), loadedAfter);
         QCOMPARE(session.programEnded, loadedAfter.isEmpty());
@@ -184,7 +177,7 @@ private slots:
         testsupport::Session session;
         enter(0);
         forms::control<QLineEdit>("pinb1", "h_edafous3")->setText(QStringLiteral("120"));
-        item(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
+        testsupport::menuItem(QStringLiteral("pinb1"), QStringLiteral("open"))->trigger();
         session.settle();
         QCOMPARE(sorted(forms::visible()), (QStringList{"browse_prev_report", "pinb1"}));
 
@@ -193,7 +186,7 @@ private slots:
             if (steps[i].endsWith(QStringLiteral(".close")))
                 forms::get(window)->close();
             else
-                press(window, QStringLiteral("cancel"));
+                testsupport::press(window, QStringLiteral("cancel"));
             session.settle();
             const bool last = i + 1 == steps.size();
             QCOMPARE(session.programEnded, last);
@@ -212,12 +205,12 @@ private slots:
         testsupport::Session session;
         enter(0);
         forms::show(QStringLiteral("browse_prev_report"));
-        item(QStringLiteral("pinb1"), QStringLiteral("change"))->trigger();
+        testsupport::menuItem(QStringLiteral("pinb1"), QStringLiteral("change"))->trigger();
         session.settle();
         QCOMPARE(forms::loaded(),
                  (QStringList{QStringLiteral("browse_prev_report"), QStringLiteral("intro")}));
         enter(0);
-        item(QStringLiteral("pinb1"), QStringLiteral("exit"))->trigger();
+        testsupport::menuItem(QStringLiteral("pinb1"), QStringLiteral("exit"))->trigger();
         session.settle();
         QCOMPARE(forms::loaded(), QStringList{QStringLiteral("browse_prev_report")});
         QVERIFY(!session.programEnded);

@@ -11,6 +11,7 @@
 #include "salzburg/unreachable/menu_procedures.h"
 #include "salzburg_grid.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace {
 
@@ -32,10 +33,7 @@ const Procedure procedureTable[] = {
 };
 
 void chooseTwin(const Procedure& procedure) {
-    forms::show(QStringLiteral("Form2"));
-    QAction* item = forms::get(QStringLiteral("Form2"))->menuBar()->findChild<QAction*>(procedure.twin);
-    QVERIFY2(item, procedure.twin);
-    item->trigger();
+    testsupport::choose(QStringLiteral("Form2"), QString::fromLatin1(procedure.twin));
 }
 
 // What the desktop was asked to do, "open PATH" or "start PATH ARGUMENTS..."; then forgotten.

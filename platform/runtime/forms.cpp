@@ -85,10 +85,6 @@ void define(const QString& name, Factory factory) {
     registry().factories.insert(name, std::move(factory));
 }
 
-bool isDefined(const QString& name) {
-    return registry().factories.contains(name);
-}
-
 Window* get(const QString& name) {
     Registry& r = registry();
     QPointer<Window>& slot = r.instances[name];
@@ -165,6 +161,10 @@ void setWhenNoneLoaded(std::function<void()> action) {
 
 void setWhenNoneVisible(std::function<void()> action) {
     registry().whenNoneVisible = std::move(action);
+}
+
+QString missingControl(const QString& window, const QString& name) {
+    return QStringLiteral("Το παράθυρο «%1» δεν έχει το πλαίσιο «%2».").arg(window, name);
 }
 
 void unloadAllForTest() {

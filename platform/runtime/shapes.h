@@ -18,10 +18,6 @@ public:
     // From (x1, y1) to (x2, y2), in twips on parent.
     Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2, Style style = Style::Solid);
 
-    int x1() const { return from.x(); }
-    int y1() const { return from.y(); }
-    int x2() const { return to.x(); }
-    int y2() const { return to.y(); }
     Style style() const { return lineStyle; }
 
 protected:
@@ -41,10 +37,6 @@ public:
 
     void setBorderColor(const QColor& color);
     void setFillColor(const QColor& color);
-
-    Kind kind() const { return shapeKind; }
-    QColor borderColor() const { return border; }
-    std::optional<QColor> fillColor() const { return fill; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

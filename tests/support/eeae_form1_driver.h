@@ -15,6 +15,7 @@
 #include "eeae/Form1.h"
 #include "platform/runtime/forms.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace form1 {
 
@@ -22,10 +23,7 @@ inline Form1* window() {
     return forms::get<Form1>();
 }
 template <class T = QLineEdit> T* control(const QString& name) {
-    T* c = forms::control<T>(QStringLiteral("Form1"), name);
-    if (!c)
-        qFatal("Form1 has no control %s", qPrintable(name));
-    return c;
+    return testsupport::control<T>(QStringLiteral("Form1"), name);
 }
 inline QString text(const QString& box) {
     return control<QLineEdit>(box)->text();
@@ -45,6 +43,7 @@ inline void tick(const QString& check) {
     if (!ticked(check))
         click(check);
 }
+// The window need not be shown: most tests drive it unseen.
 inline void press(const QString& button) {
     control<QPushButton>(button)->click();
 }

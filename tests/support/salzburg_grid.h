@@ -10,6 +10,7 @@
 #include "platform/runtime/forms.h"
 #include "platform/runtime/messages.h"
 #include "study_test.h"
+#include "window_helpers.h"
 
 namespace testsupport {
 
@@ -22,12 +23,6 @@ inline QLineEdit* gridBox(int sector, char row) {
 
 inline QLineEdit* resultBox(int sector, char row) {
     return forms::control<QLineEdit>(resultsWindow, QStringLiteral("res%1%2").arg(sector).arg(row));
-}
-
-inline void press(const QString& window, const QString& button) {
-    QAbstractButton* control = forms::control<QAbstractButton>(window, button);
-    QVERIFY2(control, qPrintable(button));
-    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 // Clicks the sector's tick box (the grid is shown first, as a user sees it).
