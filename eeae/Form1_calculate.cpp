@@ -73,12 +73,12 @@ void Form1::calculate_Click() {
     std::array<eeae::BandFigures, 3> figures{};
     bool distanceAtFault = false;
     for (Band band : ticked) {
-        const eeae::BandInputs& in = inputs[eeae::indexOf(band)];
-        figures[eeae::indexOf(band)] = eeae::bandFigures(band, in, *d1, *d2);
-        if (eeae::figuresShowable(figures[eeae::indexOf(band)]))
+        const int b = eeae::indexOf(band);
+        figures[b] = eeae::bandFigures(band, inputs[b], *d1, *d2);
+        if (eeae::figuresShowable(figures[b]))
             continue;
-        if (!eeae::figuresShowable(eeae::bandFigures(band, in, 1, 1))) {
-            messages::critical(QString::fromUtf8(eeae::bandTable[eeae::indexOf(band)].invalidMessage));
+        if (!eeae::figuresShowable(eeae::bandFigures(band, inputs[b], 1, 1))) {
+            messages::critical(QString::fromUtf8(eeae::bandTable[b].invalidMessage));
             return;
         }
         distanceAtFault = true;

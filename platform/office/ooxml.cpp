@@ -531,13 +531,12 @@ QByteArray Package::save(const QString& path, Durability durability) const {
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
-    const auto failed = [&](int error) { return notSaved(path, error); };
     if (info.fileName().toUtf8().size() > NAME_MAX)
-        throw failed(ENAMETOOLONG);
+        throw notSaved(path, ENAMETOOLONG);
 
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        throw failed(errno);
+        throw notSaved(path, errno);
     try {
         // A replaced file keeps its permissions; a new one gets the usual ones.
         struct stat existing;
@@ -563,17 +562,17 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(temporary.constData());
-            throw failed(error);
+            throw notSaved(path, error);
         }
     } catch (int error) {
         ::close(fd);
         ::unlink(temporary.constData());
-        throw failed(error);
+        throw notSaved(path, error);
     }
     if (::rename(temporary.constData(), target.constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
-        throw failed(error);
+        throw notSaved(path, error);
     }
     return data;
 }
