@@ -3,7 +3,7 @@
 #include "eeae/Form1.h"
 #include "eeae/band_table.h"
 #include "eeae/diagram_state.h"
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 using eeae::Band;
 

@@ -5,8 +5,8 @@
 
 #include "eeae/Form1.h"
 #include "eeae/band_table.h"
+#include "platform/numbers/numbers.h"
 #include "platform/runtime/messages.h"
-#include "platform/runtime/numbers.h"
 
 using eeae::Band;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 namespace eeae {
 

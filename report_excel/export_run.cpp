@@ -3,8 +3,8 @@
 #include <QStringList>
 
 #include "eeae/band_boxes.h"
+#include "platform/desktop/desktop.h"
 #include "platform/office/excel.h"
-#include "platform/runtime/desktop.h"
 #include "report_excel/study_source.h"
 #include "study/sector_boxes.h"
 

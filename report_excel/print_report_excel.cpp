@@ -2,8 +2,8 @@
 
 #include <exception>
 
+#include "platform/desktop/file_names.h"
 #include "platform/office/excel_error.h"
-#include "platform/runtime/file_names.h"
 #include "platform/runtime/messages.h"
 #include "report_excel/study_source.h"
 

@@ -12,10 +12,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/file_names.h"
 #include "platform/office/word.h"
 #include "platform/runtime/controls.h"
-#include "platform/runtime/desktop.h"
-#include "platform/runtime/file_names.h"
 #include "platform/runtime/forms.h"
 #include "platform/runtime/messages.h"
 #include "report_word/report_tables.h"

@@ -3,8 +3,8 @@
 // the results window.
 #include <QStringList>
 
+#include "platform/numbers/numbers.h"
 #include "platform/runtime/messages.h"
-#include "platform/runtime/numbers.h"
 #include "salzburg/Form2_saltz.h"
 #include "salzburg/problems.h"
 #include "salzburg/results.h"

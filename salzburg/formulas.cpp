@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 #include "salzburg/grid_rows.h"
 
 namespace salzburg {

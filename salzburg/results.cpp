@@ -1,8 +1,8 @@
 #include "salzburg/results.h"
 
+#include "platform/numbers/numbers.h"
 #include "platform/runtime/buttons.h"
 #include "platform/runtime/messages.h"
-#include "platform/runtime/numbers.h"
 #include "platform/runtime/twips.h"
 #include "salzburg/Form2_saltz.h"
 #include "salzburg/distance_figure.h"

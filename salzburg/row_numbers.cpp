@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 namespace salzburg {
 

@@ -2,8 +2,8 @@
 // its own sector column and writes one box of it.
 #include <QStringList>
 
+#include "platform/numbers/numbers.h"
 #include "platform/runtime/messages.h"
-#include "platform/runtime/numbers.h"
 #include "salzburg/Form2_saltz.h"
 #include "salzburg/grid_rows.h"
 #include "salzburg/problems.h"

@@ -1,7 +1,7 @@
 #include "study/menu_commands.h"
 
+#include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
-#include "platform/runtime/desktop.h"
 #include "platform/runtime/forms.h"
 #include "platform/runtime/messages.h"
 #include "study/Form3.h"

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "platform/runtime/desktop.h"
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/file_names.h"
 #include "platform/runtime/messages.h"
 
 namespace study {

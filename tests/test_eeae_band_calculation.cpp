@@ -5,7 +5,7 @@
 
 #include "eeae/band_calculation.h"
 #include "eeae/diagram_state.h"
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 using eeae::Band;
 

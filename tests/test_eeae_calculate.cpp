@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "eeae_form1_driver.h"
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 #include "study_test.h"
 
 using namespace form1;

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "platform/numbers/numbers.h"
 #include "platform/office/excel.h"
 #include "platform/office/excel_sheet.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
-#include "platform/runtime/numbers.h"
 #include "report_excel/export_run.h"
 #include "report_excel/study_source.h"
 #include "study_test.h"

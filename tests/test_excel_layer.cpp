@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "file_faults.h"
+#include "platform/desktop/desktop.h"
 #include "platform/office/excel.h"
 #include "platform/office/excel_sheet.h"
 #include "platform/office/ooxml.h"
-#include "platform/runtime/desktop.h"
 #include "temp_folder.h"
 
 namespace {

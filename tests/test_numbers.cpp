@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 class NumbersTest : public QObject {
     Q_OBJECT

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 #include "salzburg/formulas.h"
 
 using salzburg::Value;

@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 
 #include "docx_reader.h"
+#include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
 #include "platform/office/word_blank.h"
-#include "platform/runtime/desktop.h"
 
 using testsupport::DocxReader;
 

@@ -9,9 +9,9 @@
 
 #include "docx_reader.h"
 #include "file_faults.h"
+#include "platform/numbers/numbers.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
-#include "platform/runtime/numbers.h"
 #include "report_cells.h"
 #include "report_word/browse.h"
 #include "study/Form2.h"

@@ -5,7 +5,7 @@
 
 #include "excel_sheet.h"
 #include "excel_workbook.h"
-#include "platform/runtime/desktop.h"
+#include "platform/desktop/desktop.h"
 
 namespace excel {
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "office_error.h"
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/file_names.h"
 
 namespace excel {
 

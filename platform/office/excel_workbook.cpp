@@ -7,7 +7,7 @@
 #include "excel_error.h"
 #include "excel_sheet.h"
 #include "excel_xml.h"
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/file_names.h"
 
 namespace excel {
 

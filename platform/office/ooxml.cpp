@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <zip.h>
 
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/file_names.h"
 
 namespace ooxml {
 

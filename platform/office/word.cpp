@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "platform/runtime/desktop.h"
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/file_names.h"
 #include "word_blank.h"
 
 namespace word {

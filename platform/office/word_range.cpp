@@ -7,7 +7,7 @@
 #include <QSet>
 #include <cstring>
 
-#include "platform/runtime/file_names.h"
+#include "platform/desktop/file_names.h"
 #include "word.h"
 
 namespace word {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/runtime/numbers.h"
+#include "platform/numbers/numbers.h"
 
 namespace {
 

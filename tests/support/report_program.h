@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/desktop/desktop.h"
 #include "platform/runtime/controls.h"
-#include "platform/runtime/desktop.h"
 #include "platform/runtime/forms.h"
 #include "study_test.h"
 

@@ -9,7 +9,7 @@ class QLineEdit;
 class QWidget;
 #include <memory>
 
-#include "platform/runtime/desktop.h"
+#include "platform/desktop/desktop.h"
 #include "platform/runtime/messages.h"
 
 namespace messages {
