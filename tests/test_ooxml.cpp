@@ -4,11 +4,15 @@
 
 #include <QTemporaryDir>
 
+#include "file_contents.h"
 #include "file_faults.h"
 #include "platform/office/ooxml.h"
 
 using testsupport::FileSizeLimit;
 using testsupport::ReadOnlyFolder;
+using testsupport::filesIn;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
@@ -20,17 +24,6 @@ const QString customPart = QStringLiteral("customXml/item1.xml");
 const QByteArray binaryBytes = QByteArray("\x89PNG\r\n\x1a\n\0\xff\xfe", 11);
 // XML as another program writes it: indentation, a comment, single quotes.
 const QByteArray foreignXml = "<?xml version='1.0'?>\r\n<root>\n  <!-- kept -->\n  <a  b='1'/>\n</root>\n";
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 ooxml::Package samplePackage() {
     ooxml::Package package;
@@ -45,10 +38,6 @@ ooxml::Package samplePackage() {
     package.addRelationship(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship), documentPart);
     package.addRelationship(documentPart, QStringLiteral("test/image"), QStringLiteral("media/image1.png"));
     return package;
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "docx_reader.h"
+#include "file_contents.h"
 #include "file_faults.h"
 #include "platform/office/ooxml.h"
 #include "platform/runtime/controls.h"
@@ -15,7 +16,9 @@
 #include "study_test.h"
 #include "temp_folder.h"
 
-using testsupport::entriesOf;
+using testsupport::filesIn;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
@@ -124,17 +127,6 @@ QByteArray nestedTemplate(const QString& from, int depth) {
     return package.toBytes();
 }
 
-QByteArray readFileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("[no file]");
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(data), data.size());
-}
-
 } // namespace
 
 class ReportFailuresTest : public QObject {
@@ -205,7 +197,7 @@ private slots:
         QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\n").arg(report)),
                  qPrintable(shown.text));
         QVERIFY2(shown.text.contains(damaged) && shown.text.contains(cause), qPrintable(shown.text));
-        QCOMPARE(entriesOf(program.reports), QStringList());
+        QCOMPARE(filesIn(program.reports), QStringList());
         auto templatesAfter = program.templateBytes();
         if (templateName == "report_tables.doc") { // reached after the description was written
             templatesAfter.remove(QStringLiteral("perigrafh.doc"));
@@ -248,7 +240,7 @@ private slots:
         const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
         writeFile(report, earlier);
         browse* window = saveAsWindow(program.reports);
-        const QStringList wordsBefore = entriesOf(program.words);
+        const QStringList wordsBefore = filesIn(program.words);
         const auto templatesBefore = program.templateBytes();
 
         int writes = 0;
@@ -256,7 +248,7 @@ private slots:
         QStringList notEarlier; // the steps at which the path held anything else
         {
             testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
-                if (readFileBytes(report) != earlier)
+                if (readFile(report) != earlier)
                     notEarlier << path;
                 if (step == ooxml::DiskStep::Write)
                     return ++writes == failingWrite ? ENOSPC : 0;
@@ -270,9 +262,9 @@ private slots:
         QCOMPARE(writes, failingWrite ? failingWrite : 7);
         QCOMPARE(flushes, failingFlush ? 1 : 0);
         QCOMPARE(notEarlier, QStringList());
-        QCOMPARE(readFileBytes(report), earlier);
-        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
-        QCOMPARE(entriesOf(program.words), wordsBefore);
+        QCOMPARE(readFile(report), earlier);
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(program.words), wordsBefore);
         QCOMPARE(QDir(temporary.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
         auto templatesAfter = program.templateBytes();
@@ -308,7 +300,7 @@ private slots:
         QCOMPARE(session.messages.shown.size(), 1);
         QCOMPARE(session.desktop.opened, QStringList{report});
         QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
-        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
     }
 
     // The description template cannot be rewritten: the report stops there and
@@ -319,7 +311,7 @@ private slots:
         testsupport::typeStudy();
         browse* window = saveAsWindow(program.reports);
         const auto templatesBefore = program.templateBytes();
-        const QStringList wordsBefore = entriesOf(program.words);
+        const QStringList wordsBefore = filesIn(program.words);
         {
             testsupport::ReadOnlyFolder readOnly(program.words);
             if (!readOnly.ok)
@@ -338,9 +330,9 @@ private slots:
                                                     "εγγραφή στον φάκελο.")
                                          .arg(program.templatePath(QStringLiteral("perigrafh.doc")))),
                  qPrintable(shown.text));
-        QCOMPARE(entriesOf(program.reports), QStringList());
+        QCOMPARE(filesIn(program.reports), QStringList());
         QCOMPARE(program.templateBytes(), templatesBefore);
-        QCOMPARE(entriesOf(program.words), wordsBefore);
+        QCOMPARE(filesIn(program.words), wordsBefore);
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(testsupport::studyChanged(), QString());
@@ -367,7 +359,7 @@ private slots:
         QCOMPARE(shown.text, QStringLiteral("Η αναφορά γράφτηκε στο «%1», αλλά δεν άνοιξε.\n"
                                             "Δεν βρέθηκε εφαρμογή για το άνοιγμα του αρχείου «%1».")
                                  .arg(report));
-        QCOMPARE(entriesOf(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
         QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
         QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
         QVERIFY(forms::isVisible(QStringLiteral("Form2")));

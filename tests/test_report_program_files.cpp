@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "docx_reader.h"
+#include "file_contents.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
 #include "report_program.h"
@@ -13,7 +14,7 @@
 #include "study/Form2.h"
 #include "study_test.h"
 
-using testsupport::entriesOf;
+using testsupport::filesIn;
 
 namespace {
 
@@ -58,8 +59,8 @@ class ReportProgramFilesTest : public QObject {
         const QString chosenFolder = window->Dir1->path();
         const auto templatesBefore = program.templateBytes();
         const auto programFilesBefore = program.programFiles();
-        const QStringList wordsBefore = entriesOf(program.words);
-        const QStringList reportsBefore = entriesOf(program.reports);
+        const QStringList wordsBefore = filesIn(program.words);
+        const QStringList reportsBefore = filesIn(program.reports);
         QFile programFile(program_file);
         QVERIFY(programFile.open(QIODevice::ReadOnly));
         const QByteArray programFileBefore = programFile.readAll();
@@ -80,8 +81,8 @@ class ReportProgramFilesTest : public QObject {
         QVERIFY(programFile.open(QIODevice::ReadOnly));
         QCOMPARE(programFile.readAll(), programFileBefore);
         programFile.close();
-        QCOMPARE(entriesOf(program.words), wordsBefore);
-        QCOMPARE(entriesOf(program.reports), reportsBefore);
+        QCOMPARE(filesIn(program.words), wordsBefore);
+        QCOMPARE(filesIn(program.reports), reportsBefore);
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(forms::get<browse>(), window);

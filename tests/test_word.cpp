@@ -5,11 +5,14 @@
 #include <QTemporaryDir>
 
 #include "docx_reader.h"
+#include "file_contents.h"
 #include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
 #include "platform/office/word_blank.h"
 
 using testsupport::DocxReader;
+
+using testsupport::readFile;
 
 namespace {
 
@@ -89,11 +92,6 @@ QString writeRichSource(const QString& path) {
     }
     package.save(path);
     return path;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 template <class F> QString failureOf(F&& f) {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "docx_reader.h"
+#include "file_contents.h"
 #include "file_faults.h"
 #include "platform/numbers/numbers.h"
 #include "platform/runtime/controls.h"
@@ -21,6 +22,10 @@
 using testsupport::DocxReader;
 using testsupport::ExpectedCell;
 
+using testsupport::filesIn;
+using testsupport::readFile;
+using testsupport::writeFile;
+
 namespace {
 
 const QStringList templateNames = {"eisagwgh.doc", "oria_asfalous_ek8eshs.doc",
@@ -31,17 +36,6 @@ const QString description = QStringLiteral("Ο σταθμός βρίσκεται
 const QStringList descriptionParagraphs = {"Ο σταθμός βρίσκεται στο δώμα πενταώροφου κτιρίου.",
                                            "Οι κεραίες είναι σε δύο ιστούς.", "",
                                            "  Η περίφραξη απέχει 3 m.  "};
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 QWidget* box(const QString& window, const QString& name) {
     return forms::control<QWidget>(window, name);
@@ -75,10 +69,6 @@ int tablesBefore(const QString& words) {
 QStringList withoutClosing(QStringList body) {
     body.removeLast();
     return body;
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Dirs);
 }
 
 } // namespace

@@ -99,10 +99,4 @@ inline QString studyChanged() {
     return QString();
 }
 
-// A folder's entries, hidden ones included.
-inline QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Dirs |
-                                  QDir::System);
-}
-
 } // namespace testsupport
