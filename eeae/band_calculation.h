@@ -52,7 +52,7 @@ BandFigures bandFigures(Band band, const BandInputs& inputs, double d1, double d
 // them, not from the unrounded doubles. NaN for a value that has no text form.
 double throughText(double value);
 
-// Inputs whose figures that no distance enters a double can hold: the gain
+// Whether a double can hold the figures that no distance enters: the gain
 // factors and the safety distances.
 bool inputsShowable(Band band, const BandInputs& inputs);
 // A distance so near zero that its square, the power density's denominator,

@@ -206,8 +206,8 @@ bool createReport(const QString& folder, const QString& name) {
         refuseProgramFile(report);
         refuseReadOnly(report);
         checkFolder(report);
-        const QString description = forms::textOf(
-            forms::control<QWidget>(QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")));
+        const QString description = forms::textOf(forms::requiredControl<QWidget>(
+            QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")));
         const Workshop workshop;
         word = assemble(workshop.draftOf(report), report, description);
     } catch (const std::exception& e) {
