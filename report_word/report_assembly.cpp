@@ -6,14 +6,15 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
+#include "platform/office/folder_lock.h"
+#include "platform/office/save_rules.h"
 #include "platform/office/word.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
@@ -35,78 +36,32 @@ QString programPath(const char* name) {
     return desktop::programFolder() + QString::fromLatin1(name);
 }
 
-// The path with links and "." and ".." resolved; a file not yet there is
-// placed in its resolved folder.
-QString resolved(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists())
-        return info.canonicalFilePath();
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : folder + u'/' + info.fileName();
-}
-
 // The folders of files the program ships beside it.
 constexpr const char* dataFolders[] = {"/words", "/files", "/excel_print", "/exes"};
 
-// The program's own file at the resolved path, as the program names it: one in
-// its data folders, or the program itself. Empty when the path holds none.
-QString programFileAt(const QString& target) {
-    if (!QFileInfo(target).isFile())
-        return QString();
-    if (target == resolved(QCoreApplication::applicationFilePath()))
-        return QCoreApplication::applicationFilePath();
-    for (const char* folder : dataFolders) {
-        const QString named = programPath(folder);
-        const QString inside = resolved(named) + u'/';
-        if (target.startsWith(inside))
-            return named + u'/' + target.mid(inside.size());
-    }
-    return QString();
-}
-
-// Every report is built from the templates, so a report written over one of
-// them would spoil every later report; the other files of the program are its
-// reference documents, workbook template, help programs and the program itself.
-void refuseProgramFile(const QString& report) {
-    const QString target = resolved(report);
-    QStringList templates;
+// The program's own files, which no report may replace or join.
+office::Installation programFiles() {
+    office::Installation files;
+    files.program = QCoreApplication::applicationFilePath();
+    for (const char* folder : dataFolders)
+        files.dataFolders << programPath(folder);
     for (const char* name : storedTemplates)
-        templates << programPath(name);
-    templates << programPath(descriptionTemplate) << programPath(tablesTemplate);
-    for (const QString& file : templates)
-        if (resolved(file) == target)
-            throw word::Error(QStringLiteral("Το αρχείο %1 είναι πρότυπο του προγράμματος, από το οποίο "
-                                             "συντίθεται κάθε αναφορά, και δεν αντικαθίσταται. Δώστε "
-                                             "άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                                  .arg(desktop::quoted(file)));
-    const QString programFile = programFileAt(target);
-    if (!programFile.isEmpty())
-        throw word::Error(QStringLiteral("Το αρχείο %1 είναι αρχείο του προγράμματος και δεν "
-                                         "αντικαθίσταται. Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                              .arg(desktop::quoted(programFile)));
+        files.templates << programPath(name);
+    files.templates << programPath(descriptionTemplate) << programPath(tablesTemplate);
+    return files;
 }
 
-// A word processor does not replace a file that its owner made read-only: no
-// one may write it, or this user may not.
-void refuseReadOnly(const QString& report) {
-    const QByteArray path = QFile::encodeName(report);
-    struct stat file;
-    if (::stat(path.constData(), &file) != 0 || S_ISDIR(file.st_mode))
-        return;
-    if ((file.st_mode & 0222) == 0 || ::access(path.constData(), W_OK) != 0)
-        throw word::Error(QStringLiteral("Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. "
-                                         "Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                              .arg(desktop::quoted(report)));
-}
-
-// The report's folder can take it, checked before anything is written: a
-// report that could not be saved there would change nothing but cost the wait.
-void checkFolder(const QString& report) {
-    const QFileInfo info(report);
-    if (info.isDir())
-        throw ooxml::notSaved(report, EISDIR);
-    if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)
-        throw ooxml::notSaved(report, errno);
+// Every report rewrites the description template beside the program, so where
+// the program's words/ folder cannot be written no report can be made: said
+// before anything is built.
+void checkWordsFolder() {
+    const QString words = programPath("/words");
+    if (const int error = office::cannotCreateIn(words))
+        throw word::Error(QStringLiteral("Ο φάκελος %1 του προγράμματος δεν δέχεται εγγραφή (%2). Σε αυτόν "
+                                         "ξαναγράφεται σε κάθε αναφορά το πρότυπο της περιγραφής %3, γι' "
+                                         "αυτό δεν μπορεί να συντεθεί αναφορά.")
+                              .arg(desktop::quoted(words), ooxml::failureCause(error),
+                                   desktop::quoted(programPath(descriptionTemplate))));
 }
 
 // A folder of the report's own under the temporary folder, where it is built:
@@ -119,14 +74,29 @@ public:
         if (!temporary.isEmpty())
             folder.emplace(temporary + QStringLiteral("/vorlux-report-XXXXXX"));
         if (!folder || !folder->isValid())
-            throw word::Error(
-                QStringLiteral("Δεν δημιουργήθηκε προσωρινός φάκελος για τη σύνθεση της "
-                               "αναφοράς στο %1.")
-                    .arg(desktop::quoted(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp")))));
+            throw word::Error(QStringLiteral("Δεν δημιουργήθηκε προσωρινός φάκελος για τη σύνθεση της "
+                                             "αναφοράς στο %1.")
+                                  .arg(desktop::quoted(temporaryFolder())));
     }
     QString draftOf(const QString& report) const { return folder->filePath(QFileInfo(report).fileName()); }
 
+    // A failed save as the user reads it: the draft's own path is one the user
+    // never chose, so a draft that could not be saved is told of the temporary
+    // folder.
+    office::Error said(const ooxml::NotSaved& failure) const {
+        if (!failure.path.startsWith(folder->path() + u'/'))
+            return failure;
+        if (failure.error == ENOSPC || failure.error == EDQUOT)
+            return word::Error(
+                QStringLiteral("Ο προσωρινός φάκελος %1, όπου συντίθεται η αναφορά πριν "
+                               "γραφτεί στον φάκελό σας, είναι γεμάτος: %2.")
+                    .arg(desktop::quoted(temporaryFolder()), ooxml::failureCause(failure.error)));
+        return word::Error(QStringLiteral("Η αναφορά δεν συντέθηκε στον προσωρινό φάκελο %1: %2.")
+                               .arg(desktop::quoted(temporaryFolder()), ooxml::failureCause(failure.error)));
+    }
+
 private:
+    static QString temporaryFolder() { return qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp")); }
     std::optional<QTemporaryDir> folder; // removed with everything in it
 };
 
@@ -157,8 +127,33 @@ void appendTemplate(word::Application& app, const QString& templateFile, const Q
     source.close();
     word::Document& target = app.documents().open(report);
     pasteOverLastParagraph(target);
-    target.save();
+    target.save(ooxml::Package::Durability::Unflushed);
     target.close();
+}
+
+// How long a report waits for another program of the installation to finish
+// with the description template.
+constexpr std::chrono::seconds descriptionPatience{5};
+
+// The description written into its template, which is saved and read back into
+// the report. Every program of the installation rewrites that one template, so
+// from the save to the reading back the words/ folder is held: no other report
+// can put its description in between.
+void appendDescription(word::Application& app, const QString& description, const QString& draft) {
+    word::Document& document = app.documents().open(programPath(descriptionTemplate));
+    document.content().setText(description);
+    // A template that could not be read again would stop every later report.
+    if (!document.package().readable()) {
+        document.close();
+        throw word::Error(
+            QStringLiteral("Η περιγραφή της εγκατάστασης είναι πολύ μεγάλη: με αυτήν το πρότυπο "
+                           "της περιγραφής θα ξεπερνούσε το μεγαλύτερο έγγραφο που ανοίγει το "
+                           "πρόγραμμα. Συντομεύστε την περιγραφή."));
+    }
+    const office::FolderLock words(programPath("/words"), descriptionPatience);
+    document.save(ooxml::Package::Durability::Flushed);
+    document.close();
+    appendTemplate(app, programPath(descriptionTemplate), draft);
 }
 
 // The report built as a draft and then written at its path, in one save that
@@ -167,15 +162,10 @@ void appendTemplate(word::Application& app, const QString& templateFile, const Q
 std::unique_ptr<word::Application> assemble(const QString& draft, const QString& report,
                                             const QString& description) {
     auto first = std::make_unique<word::Application>();
-    first->documents().add().saveAs(draft);
+    first->documents().add().saveAs(draft, ooxml::Package::Durability::Unflushed);
     for (const char* name : storedTemplates)
         appendTemplate(*first, programPath(name), draft);
-
-    word::Document& descriptionDocument = first->documents().open(programPath(descriptionTemplate));
-    descriptionDocument.content().setText(description);
-    descriptionDocument.save();
-    descriptionDocument.close();
-    appendTemplate(*first, programPath(descriptionTemplate), draft);
+    appendDescription(*first, description, draft);
 
     {
         word::Application second;
@@ -203,13 +193,16 @@ bool createReport(const QString& folder, const QString& name) {
     std::unique_ptr<word::Application> word;
     try {
         checkFileName(name);
-        refuseProgramFile(report);
-        refuseReadOnly(report);
-        checkFolder(report);
+        office::checkSave(report, programFiles());
+        checkWordsFolder();
         const QString description = forms::textOf(forms::requiredControl<QWidget>(
             QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")));
         const Workshop workshop;
-        word = assemble(workshop.draftOf(report), report, description);
+        try {
+            word = assemble(workshop.draftOf(report), report, description);
+        } catch (const ooxml::NotSaved& failure) {
+            throw workshop.said(failure);
+        }
     } catch (const std::exception& e) {
         messages::critical(QStringLiteral("Η αναφορά %1 δεν δημιουργήθηκε.\n%2")
                                .arg(desktop::quoted(report), messages::causeOf(e)));

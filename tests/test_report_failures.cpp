@@ -15,6 +15,7 @@
 #include "study/Form2.h"
 #include "study_test.h"
 #include "temp_folder.h"
+#include "zip_bytes.h"
 
 using testsupport::filesIn;
 using testsupport::readFile;
@@ -33,86 +34,25 @@ browse* saveAsWindow(const QString& folder) {
     return window;
 }
 
-// Zip packages written byte by byte, so their directory may claim what it likes.
-
-void put(QByteArray& out, quint64 value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-}
-
-quint32 crc32(const QByteArray& data) {
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char ch : data) {
-        crc ^= quint8(ch);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// One deflated entry (a single stored deflate block) whose directory claims
-// `claimed` bytes once inflated; claims from 4 GiB up take the zip64 field.
+// A single part whose directory claims `claimed` bytes once inflated.
 QByteArray packageClaiming(const QByteArray& name, const QByteArray& data, quint64 claimed) {
-    QByteArray deflated;
-    put(deflated, 1, 1); // last block, stored
-    put(deflated, quint64(data.size()), 2);
-    put(deflated, quint64(~data.size() & 0xFFFF), 2);
-    deflated += data;
-    const bool zip64 = claimed >= 0xFFFFFFFFu;
-    QByteArray extra;
-    if (zip64) {
-        put(extra, 0x0001, 2);
-        put(extra, 8, 2);
-        put(extra, claimed, 8);
-    }
-    auto common = [&](QByteArray& out) {
-        put(out, zip64 ? 45 : 20, 2); // version needed
-        put(out, 0, 2);               // flags
-        put(out, 8, 2);               // deflate
-        put(out, 0, 2);               // time
-        put(out, 0x21, 2);            // 1 January 1980
-        put(out, crc32(data), 4);
-        put(out, quint64(deflated.size()), 4);
-        put(out, zip64 ? 0xFFFFFFFFu : claimed, 4);
-        put(out, quint64(name.size()), 2);
-        put(out, quint64(extra.size()), 2);
-    };
-    QByteArray zip;
-    put(zip, 0x04034b50, 4);
-    common(zip);
-    zip += name + extra + deflated;
-    const qsizetype directory = zip.size();
-    put(zip, 0x02014b50, 4);
-    put(zip, 45, 2); // made by
-    common(zip);
-    put(zip, 0, 2); // comment
-    put(zip, 0, 2); // disk
-    put(zip, 0, 2); // internal attributes
-    put(zip, 0, 4); // external attributes
-    put(zip, 0, 4); // offset of the local header
-    zip += name + extra;
-    const qsizetype directorySize = zip.size() - directory;
-    put(zip, 0x06054b50, 4);
-    put(zip, 0, 4);
-    put(zip, 1, 2);
-    put(zip, 1, 2);
-    put(zip, quint64(directorySize), 4);
-    put(zip, quint64(directory), 4);
-    put(zip, 0, 2);
-    return zip;
+    return testsupport::zipOf({testsupport::storedEntry(name, data, claimed)});
 }
 
 // A template of three parts that each inflate to 90 MB, below the bound of a
 // part and far above that of a package together; the file itself is small.
 QByteArray largeTogether() {
-    ooxml::Package package;
-    package.setBytes(QStringLiteral("[Content_Types].xml"),
-                     "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                     "content-types\"/>");
-    const QByteArray large(90 << 20, ' ');
-    for (const QString& name : {QStringLiteral("a.xml"), QStringLiteral("b.xml"), QStringLiteral("c.xml")})
-        package.setBytes(name, large);
-    return package.toBytes();
+    const QByteArray types =
+        "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/"
+        "2006/content-types\"/>";
+    QList<testsupport::ZipEntry> entries{
+        testsupport::storedEntry("[Content_Types].xml", types, types.size())};
+    const testsupport::ZipEntry large = testsupport::deflatedEntry("a.xml", QByteArray(90 << 20, ' '));
+    for (const char* name : {"a.xml", "b.xml", "c.xml"}) {
+        entries.append(large);
+        entries.back().name = name;
+    }
+    return testsupport::zipOf(entries);
 }
 
 // A template whose body nests elements `depth` deep.
@@ -213,30 +153,36 @@ private slots:
 
     // The disk fails one step of the report's saves: the n-th of its seven
     // writes (the first save, the description template, the saves after the
-    // five appends), or the wait for the disk at the last. Whenever the program
+    // five appends), or the wait for the disk of the description template or
+    // of the last save. Whenever the program
     // might stop, before the failure or at it, the report's path holds the
     // earlier report byte for byte; afterwards no file of the report is left, in
     // the user's folder, the program's or the temporary folder, and the user is
     // told the report was not written.
     void interruptedReportKeepsTheEarlierOne_data() {
-        QTest::addColumn<int>("failingWrite"); // 0: every write succeeds
-        QTest::addColumn<bool>("failingFlush");
+        QTest::addColumn<int>("failingWrite");     // 0: every write succeeds
+        QTest::addColumn<QString>("failingFlush"); // whose wait for the disk fails: "template", "report"
         QTest::addColumn<QString>("cause");
         const QString fullDisk = QStringLiteral("δεν υπάρχει ελεύθερος χώρος στον δίσκο");
         for (int n = 1; n <= 7; ++n)
-            QTest::addRow("write %d of 7", n) << n << false << fullDisk;
-        QTest::newRow("the wait for the disk at the last save")
-            << 0 << true << QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
+            QTest::addRow("write %d of 7", n) << n << QString() << fullDisk;
+        const QString ioError = QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
+        QTest::newRow("the wait for the disk at the description template") << 0 << "template" << ioError;
+        QTest::newRow("the wait for the disk at the last save") << 0 << "report" << ioError;
     }
     void interruptedReportKeepsTheEarlierOne() {
         QFETCH(int, failingWrite);
-        QFETCH(bool, failingFlush);
+        QFETCH(QString, failingFlush);
         QFETCH(QString, cause);
         testsupport::Session session;
         testsupport::ReportProgram program;
         testsupport::TemporaryFolder temporary;
         testsupport::typeStudy();
         const QString report = program.reports + u'/' + reportName + ".doc";
+        const QString descriptionTemplate = program.templatePath(QStringLiteral("perigrafh.doc"));
+        const QString unflushed = failingFlush == "template" ? descriptionTemplate
+                                  : failingFlush == "report" ? report
+                                                             : QString();
         const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
         writeFile(report, earlier);
         browse* window = saveAsWindow(program.reports);
@@ -244,23 +190,32 @@ private slots:
         const auto templatesBefore = program.templateBytes();
 
         int writes = 0;
-        int flushes = 0;
+        QStringList flushed;    // the files and folders waited for, in turn
         QStringList notEarlier; // the steps at which the path held anything else
         {
             testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
+                if (step == ooxml::DiskStep::Read)
+                    return 0;
                 if (readFile(report) != earlier)
                     notEarlier << path;
                 if (step == ooxml::DiskStep::Write)
                     return ++writes == failingWrite ? ENOSPC : 0;
-                ++flushes;
-                return failingFlush ? EIO : 0;
+                flushed << path;
+                return path == unflushed ? EIO : 0;
             });
             window->create_report->click();
             session.settle();
         }
 
-        QCOMPARE(writes, failingWrite ? failingWrite : 7);
-        QCOMPARE(flushes, failingFlush ? 1 : 0);
+        // The description template and the report wait for the disk, each
+        // before its rename and for its folder after; the drafts do not.
+        const QStringList waits = {descriptionTemplate, program.words, report};
+        const bool templateRewritten = failingWrite > 5 || (failingWrite == 0 && failingFlush != "template");
+        QCOMPARE(writes, failingWrite ? failingWrite : failingFlush == "template" ? 5 : 7);
+        QCOMPARE(flushed, failingFlush == "template" ? waits.mid(0, 1)
+                          : failingFlush == "report" ? waits
+                          : templateRewritten        ? waits.mid(0, 2)
+                                                     : QStringList());
         QCOMPARE(notEarlier, QStringList());
         QCOMPARE(readFile(report), earlier);
         QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
@@ -268,7 +223,7 @@ private slots:
         QCOMPARE(QDir(temporary.path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
         auto templatesAfter = program.templateBytes();
-        if (failingWrite == 0 || failingWrite > 5) { // the description template was rewritten first
+        if (templateRewritten) {
             templatesAfter.remove(QStringLiteral("perigrafh.doc"));
             auto expected = templatesBefore;
             expected.remove(QStringLiteral("perigrafh.doc"));
@@ -284,8 +239,8 @@ private slots:
                  qPrintable(shown.text));
         QVERIFY2(shown.text.contains(cause) && !shown.text.contains(QStringLiteral("γράφτηκε")),
                  qPrintable(shown.text));
-        if (failingFlush)
-            QVERIFY2(shown.text.contains(QStringLiteral("«%1» δεν αποθηκεύτηκε").arg(report)),
+        if (!unflushed.isEmpty())
+            QVERIFY2(shown.text.contains(QStringLiteral("«%1» δεν αποθηκεύτηκε").arg(unflushed)),
                      qPrintable(shown.text));
         QVERIFY(session.desktop.opened.isEmpty());
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
@@ -303,33 +258,56 @@ private slots:
         QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
     }
 
-    // The description template cannot be rewritten: the report stops there and
-    // leaves nothing behind.
+    // The program's words/ folder cannot be written, so the description
+    // template cannot be rewritten: the report is refused before anything of it
+    // is built, with a message that names the folder, and leaves nothing behind.
+    void wordsFolderReadOnly_data() {
+        QTest::addColumn<bool>("mounted"); // words/ on a read-only mount, or a folder no one may write
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read-only folder") << false << QStringLiteral("δεν επιτρέπεται η εγγραφή στον φάκελο");
+        QTest::newRow("read-only mount") << true << QStringLiteral("ο δίσκος είναι μόνο για ανάγνωση");
+    }
     void wordsFolderReadOnly() {
+        QFETCH(bool, mounted);
+        QFETCH(QString, cause);
         testsupport::Session session;
         testsupport::ReportProgram program;
         testsupport::typeStudy();
         browse* window = saveAsWindow(program.reports);
         const auto templatesBefore = program.templateBytes();
         const QStringList wordsBefore = filesIn(program.words);
+        int writes = 0;
         {
-            testsupport::ReadOnlyFolder readOnly(program.words);
-            if (!readOnly.ok)
-                QSKIP("this file system cannot make a folder read-only");
+            std::optional<testsupport::ReadOnlyFolder> readOnly;
+            std::optional<testsupport::BindMount> mount;
+            if (mounted) {
+                mount.emplace(program.words, program.words, true);
+                if (!mount->refusal.isEmpty())
+                    QSKIP(qPrintable(mount->refusal));
+            } else {
+                readOnly.emplace(program.words);
+                if (!readOnly->ok)
+                    QSKIP("this file system cannot make a folder read-only");
+            }
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString&) {
+                writes += step == ooxml::DiskStep::Write;
+                return 0;
+            });
             window->create_report->click();
             session.settle();
         }
 
+        QCOMPARE(writes, 0); // not even the draft
         QCOMPARE(session.messages.shown.size(), 1);
         const messages::Shown shown = session.messages.shown.front();
         QCOMPARE(shown.icon, messages::Icon::Critical);
         QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά «%1/%2.doc» δεν δημιουργήθηκε.\n")
                                            .arg(program.reports, reportName)),
                  qPrintable(shown.text));
-        QVERIFY2(shown.text.contains(QStringLiteral("Το αρχείο «%1» δεν αποθηκεύτηκε: δεν επιτρέπεται η "
-                                                    "εγγραφή στον φάκελο.")
-                                         .arg(program.templatePath(QStringLiteral("perigrafh.doc")))),
-                 qPrintable(shown.text));
+        QVERIFY2(
+            shown.text.contains(QStringLiteral("Ο φάκελος «%1» του προγράμματος δεν δέχεται εγγραφή (%2)")
+                                    .arg(program.words, cause)),
+            qPrintable(shown.text));
         QCOMPARE(filesIn(program.reports), QStringList());
         QCOMPARE(program.templateBytes(), templatesBefore);
         QCOMPARE(filesIn(program.words), wordsBefore);

@@ -1,12 +1,17 @@
-// A report is never written over a file of the program's own: named like one of
-// its templates, reference documents, help programs or the program itself,
-// reached directly, through ".." or through a link, it is refused with a
-// message, and the save-as window and the study stay as they were so the user
-// can pick another name.
+// A report is never written over a file of the program's own, nor among them:
+// named like one of its templates, reference documents, help programs or the
+// program itself, or as a new file in one of its data folders, reached
+// directly, through "..", through a link, a hard link or a bind mount, it is
+// refused with a message, and the save-as window and the study stay as they
+// were so the user can pick another name or folder.
 #include <QtTest>
+
+#include <optional>
+#include <unistd.h>
 
 #include "docx_reader.h"
 #include "file_contents.h"
+#include "file_faults.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
 #include "report_program.h"
@@ -15,18 +20,32 @@
 #include "study_test.h"
 
 using testsupport::filesIn;
+using testsupport::readFile;
 
 namespace {
 
 // The folder chosen and the name typed that reach `file` (a path in the program
 // folder) along `route`: chosen in its own folder, through "..", through a link
-// to its folder, or as a link of the user's to it.
+// to its folder, as a link or a hard link of the user's to it, or through a
+// bind mount of its folder (which `mount` then holds; skipped where none can be
+// made).
 void routeTo(const QString& file, const QString& route, const QString& reports, QString& folder,
-             QString& name) {
+             QString& name, std::optional<testsupport::BindMount>& mount) {
     const QFileInfo info(file);
     folder = info.absolutePath();
     name = info.completeBaseName();
-    if (route == "through ..") {
+    if (route == "bind mount") {
+        folder = reports + QStringLiteral("/κοινόχρηστος");
+        mount.emplace(info.absolutePath(), folder);
+        if (!mount->refusal.isEmpty())
+            QSKIP(qPrintable(mount->refusal));
+    } else if (route == "hard link") {
+        folder = reports;
+        name = QStringLiteral("δική μου");
+        QCOMPARE(::link(QFile::encodeName(file).constData(),
+                        QFile::encodeName(reports + u'/' + name + ".doc").constData()),
+                 0);
+    } else if (route == "through ..") {
         folder = reports + u'/' + QDir(reports).relativeFilePath(info.absolutePath());
         QVERIFY(folder.contains(QStringLiteral("/../")));
     } else if (route == "folder link") {
@@ -39,18 +58,26 @@ void routeTo(const QString& file, const QString& route, const QString& reports, 
     }
 }
 
+// Whether the route's folder is the user's own (a link or a hard link of the
+// user's lies in it), not the program's file's folder.
+bool userFolder(const QString& route) {
+    return route == "file link" || route == "hard link";
+}
+
 } // namespace
 
 class ReportProgramFilesTest : public QObject {
     Q_OBJECT
 
     // "Create report" with the folder and the name given: refused with a message
-    // that names the program's file as `said`, nothing written anywhere, the
-    // save-as window as it was; then another name in the same window makes the
-    // report and still leaves every file of the program as it was.
+    // that says `said`, nothing written anywhere, the save-as window as it was;
+    // then another name in the same window makes the report and still leaves
+    // every file of the program as it was. Where the folder is one of the
+    // program's, another name there is refused too, and the report is made in
+    // the user's folder.
     void refusedThenWritten(testsupport::ReportProgram& program, testsupport::Session& session,
                             const QString& folder, const QString& name, const QString& said,
-                            const QString& program_file) {
+                            const QString& program_file, const QString& programFolder = QString()) {
         forms::show(QStringLiteral("Form2"));
         forms::get<Form2>()->next_to_word->click();
         browse* window = forms::get<browse>();
@@ -61,10 +88,7 @@ class ReportProgramFilesTest : public QObject {
         const auto programFilesBefore = program.programFiles();
         const QStringList wordsBefore = filesIn(program.words);
         const QStringList reportsBefore = filesIn(program.reports);
-        QFile programFile(program_file);
-        QVERIFY(programFile.open(QIODevice::ReadOnly));
-        const QByteArray programFileBefore = programFile.readAll();
-        programFile.close();
+        const QByteArray programFileBefore = readFile(program_file);
 
         window->create_report->click();
         session.settle();
@@ -78,9 +102,7 @@ class ReportProgramFilesTest : public QObject {
         QVERIFY2(shown.text.contains(said), qPrintable(shown.text));
         QCOMPARE(program.templateBytes(), templatesBefore);
         QCOMPARE(program.programFiles(), programFilesBefore);
-        QVERIFY(programFile.open(QIODevice::ReadOnly));
-        QCOMPARE(programFile.readAll(), programFileBefore);
-        programFile.close();
+        QCOMPARE(readFile(program_file), programFileBefore);
         QCOMPARE(filesIn(program.words), wordsBefore);
         QCOMPARE(filesIn(program.reports), reportsBefore);
         QVERIFY(session.desktop.opened.isEmpty());
@@ -93,12 +115,30 @@ class ReportProgramFilesTest : public QObject {
         QVERIFY(!session.programEnded);
 
         // Another name in the same window makes the report, and still leaves the
-        // files of the program as they were.
+        // files of the program as they were; among them, only in a folder of the user's.
         window->Text1->setText(QStringLiteral("Μελέτη Πάτρας"));
+        QString reportFolder = chosenFolder;
+        if (!programFolder.isEmpty()) {
+            window->create_report->click();
+            session.settle();
+            QCOMPARE(session.messages.shown.size(), 2);
+            QCOMPARE(
+                session.messages.shown.back().text,
+                QStringLiteral("Η αναφορά «%1/Μελέτη Πάτρας.doc» δεν δημιουργήθηκε.\nΟ φάκελος «%2» είναι "
+                               "φάκελος του προγράμματος και δεν αποθηκεύεται σε αυτόν κανένα έγγραφο. "
+                               "Επιλέξτε άλλο φάκελο.")
+                    .arg(chosenFolder, programFolder));
+            QCOMPARE(program.programFiles(), programFilesBefore);
+            QCOMPARE(filesIn(program.reports), reportsBefore);
+            QVERIFY(forms::isVisible(QStringLiteral("browse")));
+            reportFolder = program.reports;
+            QVERIFY(window->Dir1->setPath(reportFolder));
+        }
+        const qsizetype messagesBefore = session.messages.shown.size();
         window->create_report->click();
         session.settle();
-        QVERIFY2(session.messages.shown.size() == 1, testsupport::listed(session.messages));
-        const QString report = chosenFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
+        QVERIFY2(session.messages.shown.size() == messagesBefore, testsupport::listed(session.messages));
+        const QString report = reportFolder + QStringLiteral("/Μελέτη Πάτρας.doc");
         QCOMPARE(session.desktop.opened, QStringList{report});
         QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
         QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
@@ -111,7 +151,6 @@ class ReportProgramFilesTest : public QObject {
         auto expectedFiles = programFilesBefore;
         for (auto* files : {&programFilesAfter, &expectedFiles}) {
             files->remove(program.templatePath(QStringLiteral("perigrafh.doc")));
-            files->remove(QFileInfo(report).canonicalFilePath()); // the new report, in a data folder
         }
         QCOMPARE(programFilesAfter, expectedFiles);
     }
@@ -121,7 +160,8 @@ private slots:
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<QString>("route");
         for (const QString& name : testsupport::reportTemplates)
-            for (const char* route : {"words folder", "through ..", "folder link", "file link"})
+            for (const char* route :
+                 {"words folder", "through ..", "folder link", "file link", "hard link", "bind mount"})
                 QTest::addRow("%s, %s", qPrintable(name), route) << name << QString::fromLatin1(route);
     }
     void templatesAreNeverReplaced() {
@@ -131,11 +171,12 @@ private slots:
         testsupport::ReportProgram program;
         testsupport::typeStudy();
         QString folder, name;
-        routeTo(program.templatePath(templateName), route, program.reports, folder, name);
+        std::optional<testsupport::BindMount> mount;
+        routeTo(program.templatePath(templateName), route, program.reports, folder, name, mount);
         refusedThenWritten(
             program, session, folder, name,
             QStringLiteral("«%1» είναι πρότυπο του προγράμματος").arg(program.templatePath(templateName)),
-            program.templatePath(templateName));
+            program.templatePath(templateName), userFolder(route) ? QString() : program.words);
         if (route == "file link")
             QVERIFY(QFileInfo(program.reports + u'/' + name + ".doc").isSymLink());
     }
@@ -151,6 +192,10 @@ private slots:
                                                    << "through ..";
         QTest::newRow("K.52 document, folder link") << "files/odhgia_K52_ITU.doc"
                                                     << "folder link";
+        QTest::newRow("K.52 document, bind mount") << "files/odhgia_K52_ITU.doc"
+                                                   << "bind mount";
+        QTest::newRow("a reference PDF, hard link") << "files/fek1666.pdf"
+                                                    << "hard link";
         QTest::newRow("a reference PDF, file link") << "files/fek1666.pdf"
                                                     << "file link";
         QTest::newRow("workbook template, file link") << "excel_print/Radiation_report.XLS"
@@ -170,9 +215,44 @@ private slots:
             file == "program" ? QCoreApplication::applicationFilePath() : program.folder + u'/' + file;
         QVERIFY(QFileInfo(path).isFile());
         QString folder, name;
-        routeTo(path, route, program.reports, folder, name);
+        std::optional<testsupport::BindMount> mount;
+        routeTo(path, route, program.reports, folder, name, mount);
+        const bool inItsFolder = !userFolder(route) && file != "program";
         refusedThenWritten(program, session, folder, name,
-                           QStringLiteral("«%1» είναι αρχείο του προγράμματος").arg(path), path);
+                           QStringLiteral("«%1» είναι αρχείο του προγράμματος").arg(path), path,
+                           inItsFolder ? QFileInfo(path).absolutePath() : QString());
+    }
+
+    // A new name in one of the program's data folders: were the report written
+    // there, it would be taken for a file of the program from then on, and the
+    // next report of that name refused.
+    void noReportJoinsTheProgramsFiles_data() {
+        QTest::addColumn<QString>("dataFolder");
+        QTest::addColumn<QString>("route");
+        for (const QString& data : testsupport::programDataFolders)
+            for (const char* route : {"its own path", "bind mount"})
+                QTest::addRow("%s, %s", qPrintable(data), route) << data << QString::fromLatin1(route);
+    }
+    void noReportJoinsTheProgramsFiles() {
+        QFETCH(QString, dataFolder);
+        QFETCH(QString, route);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString data = program.folder + u'/' + dataFolder;
+        QString folder = data;
+        std::optional<testsupport::BindMount> mount;
+        if (route == "bind mount") {
+            folder = program.reports + QStringLiteral("/κοινόχρηστος");
+            mount.emplace(data, folder);
+            if (!mount->refusal.isEmpty())
+                QSKIP(qPrintable(mount->refusal));
+        }
+        const QStringList before = filesIn(data);
+        refusedThenWritten(program, session, folder, QStringLiteral("νέα μελέτη"),
+                           QStringLiteral("Ο φάκελος «%1» είναι φάκελος του προγράμματος").arg(data),
+                           QString(), data);
+        QCOMPARE(filesIn(data), before);
     }
 
     // A report of the user's that lies in the program's own folder is the

@@ -7,13 +7,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
 
 #include "platform/desktop/file_names.h"
+#include "save_rules.h"
 
 namespace ooxml {
 
@@ -61,17 +64,34 @@ QString failureCause(int error) {
 
 namespace {
 
+// A serialised part would be larger than the room left for it.
+struct NoRoom {};
+
+// Takes a part's XML as it is serialised, or only counts it; never more than
+// `room` bytes: past that the serialising stops at once (NoRoom), so a part far
+// too large costs no more than the room.
 struct ByteWriter : pugi::xml_writer {
-    QByteArray out;
-    void write(const void* data, size_t size) override {
-        out.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray* out = nullptr;
+    qsizetype room = std::numeric_limits<qsizetype>::max();
+    qsizetype size = 0;
+    void write(const void* data, size_t count) override {
+        if (count > static_cast<size_t>(room - size))
+            throw NoRoom{};
+        size += static_cast<qsizetype>(count);
+        if (out)
+            out->append(static_cast<const char*>(data), static_cast<qsizetype>(count));
+    }
+    void serialise(const pugi::xml_document& doc) {
+        doc.save(*this, "", pugi::format_raw, pugi::encoding_utf8);
     }
 };
 
 QByteArray serialise(const pugi::xml_document& doc) {
+    QByteArray out;
     ByteWriter writer;
-    doc.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    return writer.out;
+    writer.out = &out;
+    writer.serialise(doc);
+    return out;
 }
 
 // No real document or workbook comes near these, not one part of it nor all
@@ -246,6 +266,26 @@ struct Package::Part {
         return *doc;
     }
     QByteArray current() const { return doc ? serialise(*doc) : bytes; }
+    // The part's size as it now stands, with its bytes into `out` when given;
+    // none when it would take more than `room` bytes.
+    std::optional<qsizetype> within(qsizetype room, QByteArray* out) const {
+        if (!doc) {
+            if (bytes.size() > room)
+                return std::nullopt;
+            if (out)
+                *out = bytes;
+            return bytes.size();
+        }
+        ByteWriter writer;
+        writer.out = out;
+        writer.room = room;
+        try {
+            writer.serialise(*doc);
+        } catch (const NoRoom&) {
+            return std::nullopt;
+        }
+        return writer.size;
+    }
 };
 
 Package::Package() = default;
@@ -261,9 +301,13 @@ QByteArray Package::readFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile())
         throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(path)));
+    const auto unreadable = [&](const QString& cause) {
+        return Error(QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(path), cause));
+    };
+    if (const int error = faultAt(DiskStep::Read, path))
+        throw unreadable(failureCause(error));
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(
-            QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(path), file.errorString()));
+        throw unreadable(file.errorString());
     return file.readAll();
 }
 
@@ -459,12 +503,34 @@ QString Package::relatedPart(const QString& source, const QString& type) const {
 
 // Writing -------------------------------------------------------------------
 
+bool Package::serialisedWithinBounds(std::vector<QByteArray>* contents) const {
+    qsizetype total = 0;
+    for (const auto& part : parts) {
+        const qsizetype room =
+            static_cast<qsizetype>(std::min(largestPart, largestPackage - static_cast<zip_uint64_t>(total)));
+        const std::optional<qsizetype> size =
+            part->within(room, contents ? &contents->emplace_back() : nullptr);
+        if (!size)
+            return false;
+        total += *size;
+    }
+    return true;
+}
+
+bool Package::readable() const {
+    return serialisedWithinBounds(nullptr);
+}
+
 QByteArray Package::toBytes() const {
-    // Serialised parts must outlive the archive until it is closed.
+    // Serialised parts must outlive the archive until it is closed. A package
+    // that open() would refuse is never written: once on disk it could not be
+    // read again, by this program or by the next.
     std::vector<QByteArray> contents;
     contents.reserve(parts.size());
-    for (const auto& part : parts)
-        contents.push_back(part->current());
+    if (!serialisedWithinBounds(&contents))
+        throw Error(QStringLiteral("Το έγγραφο δεν αποθηκεύεται: θα ήταν μεγαλύτερο από %1 MB, και ένα τόσο "
+                                   "μεγάλο έγγραφο δεν ανοίγει ξανά.")
+                        .arg(largestPackage >> 20));
 
     zip_error_t error;
     zip_error_init(&error);
@@ -522,13 +588,41 @@ void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault) 
     diskFault() = std::move(fault);
 }
 
-Error notSaved(const QString& path, int error) {
-    return Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(path), failureCause(error)));
+NotSaved::NotSaved(const QString& path, int error)
+    : Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(path), failureCause(error)))
+    , path(path)
+    , error(error) {}
+
+NotSaved notSaved(const QString& path, int error) {
+    return NotSaved(path, error);
 }
+
+namespace {
+
+// What the disk answers to a wait for it (the errno value of a failed fsync, or
+// 0); a test's disk fault answers in its place.
+int waitForDisk(int fd, const QString& path) {
+    if (const int fault = faultAt(DiskStep::Flush, path))
+        return fault;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The folder's entries on the disk: a file renamed into it keeps its new name
+// through a power cut, and the file it replaced does not come back.
+int waitForFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = waitForDisk(fd, folder);
+    ::close(fd);
+    return error;
+}
+
+} // namespace
 
 QByteArray Package::save(const QString& path, Durability durability) const {
     const QByteArray data = toBytes();
-    const QFileInfo info(path);
+    const QFileInfo info(office::saveTarget(path));
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
     if (info.fileName().toUtf8().size() > NAME_MAX)
@@ -553,12 +647,9 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         if (const int error = faultAt(DiskStep::Write, path))
             throw error;
         writeAll(fd, data);
-        if (durability == Durability::Flushed) {
-            if (const int error = faultAt(DiskStep::Flush, path))
+        if (durability == Durability::Flushed)
+            if (const int error = waitForDisk(fd, path))
                 throw error;
-            if (::fsync(fd) != 0)
-                throw errno;
-        }
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(temporary.constData());
@@ -574,7 +665,9 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         ::unlink(temporary.constData());
         throw notSaved(path, error);
     }
+    if (durability == Durability::Flushed)
+        if (const int error = waitForFolder(info.absolutePath()))
+            throw notSaved(path, error);
     return data;
 }
-
 } // namespace ooxml

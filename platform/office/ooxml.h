@@ -20,13 +20,23 @@ using Error = office::Error;
 
 // The cause of a failed file operation (an errno value), as the user reads it.
 QString failureCause(int error);
-// "The file at path was not saved", with the cause.
-Error notSaved(const QString& path, int error);
+// "The file at path was not saved", with the cause; the path and the errno
+// value stay with it for a caller that words it otherwise.
+class NotSaved : public Error {
+public:
+    NotSaved(const QString& path, int error);
+    QString path;
+    int error;
+};
+NotSaved notSaved(const QString& path, int error);
 
-// Tests make the disk fail with this: every save asks it before it writes its
-// file and before it waits for the disk, with the path saved to; a nonzero errno
-// value fails that step as the disk would. Empty, as it starts: the disk as it is.
-enum class DiskStep { Write, Flush };
+// Tests make the disk fail with this: every save asks it in place of writing its
+// file and in place of the answer of each wait for the disk (its file's, then,
+// once the file has its name, its folder's), and every read of a package's file
+// asks it before it reads; each time with the path of that file or folder. A
+// nonzero errno value fails that step as the disk would. Empty, as it starts:
+// the disk as it is.
+enum class DiskStep { Write, Flush, Read };
 void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault);
 
 inline constexpr const char* contentTypesPart = "[Content_Types].xml";
@@ -89,18 +99,26 @@ public:
     // The first part that source relates to with this type, or empty.
     QString relatedPart(const QString& source, const QString& type) const;
 
+    // Whether open() would take the package as it now stands: no part larger
+    // than 256 MB, and not 256 MB together. toBytes() and save() refuse any other.
+    bool readable() const;
     QByteArray toBytes() const;
-    // Whether save waits for the disk before the file takes the path's name: a
-    // document saved again and again while it is built need not, its last save does.
+    // Whether save waits for the disk, before the file takes the path's name and
+    // for its folder after: a document saved again and again while it is built
+    // need not, one the user keeps does.
     enum class Durability { Flushed, Unflushed };
     // Writes the package to path atomically: a temporary file in the same folder,
-    // renamed over path only when complete. Throws Error and leaves path as it was.
-    // Returns the bytes written.
+    // renamed over path only when complete. A link at path stays: the file it
+    // names is the one written (office::saveTarget). Throws Error and leaves path
+    // as it was. Returns the bytes written.
     QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
 
 private:
     struct Part;
     Part* find(const QString& name) const;
+    // Whether the parts as they now stand keep within what open() takes; their
+    // bytes, in order, into contents when given.
+    bool serialisedWithinBounds(std::vector<QByteArray>* contents) const;
     std::vector<std::unique_ptr<Part>> parts;
 };
 

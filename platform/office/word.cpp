@@ -100,7 +100,7 @@ void Document::saveAs(const QString& fileName, ooxml::Package::Durability durabi
     dirty = false;
 }
 
-void Document::save() {
+void Document::save(ooxml::Package::Durability durability) {
     if (path.isEmpty())
         throw Error(QStringLiteral("Το έγγραφο δεν έχει αποθηκευτεί ακόμη σε αρχείο."));
     if (!dirty)
@@ -108,7 +108,7 @@ void Document::save() {
     if (readOnly)
         throw Error(
             QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(desktop::quoted(path)));
-    fileBytes = package().save(path, ooxml::Package::Durability::Unflushed);
+    fileBytes = package().save(path, durability);
     dirty = false;
 }
 

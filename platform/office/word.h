@@ -110,12 +110,12 @@ public:
     Range content() { return Range(this, Range::Kind::Content); }
     Paragraphs paragraphs() { return Paragraphs(this); }
     Tables tables() { return Tables(this); }
-    // Writes the document to fileName, which becomes its own file; Flushed waits
-    // for the disk before the file takes that name.
+    // Writes the document to fileName, which becomes its own file; Flushed (as a
+    // package is saved unless told otherwise) waits for the disk.
     void saveAs(const QString& fileName,
-                ooxml::Package::Durability durability = ooxml::Package::Durability::Unflushed);
-    // Writes a changed document to its own file, not waiting for the disk.
-    void save();
+                ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
+    // Writes a changed document to its own file, in the same way.
+    void save(ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
     // Closes the document without saving; references to it are gone.
     void close();
     // The document's package, read from its file on first use.

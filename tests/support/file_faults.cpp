@@ -1,10 +1,15 @@
 #include "file_faults.h"
 
+#include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sched.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -46,6 +51,42 @@ FileSizeLimit::FileSizeLimit(long bytes) {
 
 FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &saved);
+}
+
+namespace {
+
+// This process's mounts, apart from everybody else's; empty when they are, else why not.
+QString privateMounts() {
+    static const QString refusal = []() -> QString {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return QStringLiteral("no mount namespace of this test's own: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return QString();
+    }();
+    return refusal;
+}
+
+} // namespace
+
+BindMount::BindMount(const QString& folder, const QString& at, bool readOnly)
+    : refusal(privateMounts()) {
+    if (!refusal.isEmpty())
+        return;
+    QDir().mkpath(at);
+    const QByteArray from = QFile::encodeName(folder);
+    const QByteArray to = QFile::encodeName(at);
+    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0) {
+        refusal = QStringLiteral("no bind mount: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    this->at = at;
+    if (readOnly && ::mount(nullptr, to.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        refusal = QStringLiteral("no read-only mount: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+BindMount::~BindMount() {
+    if (!at.isEmpty())
+        ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
 }
 
 } // namespace testsupport

@@ -38,6 +38,23 @@ private:
     rlimit saved;
 };
 
+// While alive, `folder` is seen at `at` too (a folder made for it), as a bind
+// mount shows it, read-only there when asked: a second route to the same files
+// that no link explains. Made in a mount namespace of this process's own, so
+// nobody else sees it and it is gone with the process. `refusal` says why it
+// could not be made (it needs the superuser); empty when it was.
+class BindMount {
+public:
+    BindMount(const QString& folder, const QString& at, bool readOnly = false);
+    ~BindMount();
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
+    QString refusal;
+
+private:
+    QString at;
+};
+
 // While alive, the disk answers each step of every save as fault says: 0 to go
 // on, an errno value to fail that step with.
 class DiskFault {
