@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 
 namespace app {
 
@@ -15,6 +16,10 @@ void setUpApplication() {
     // The program ends when no window of the system is loaded, not when the last
     // window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A write past the file-size limit (ulimit -f) fails as a write, with EFBIG,
+    // and is told like a full disk; the signal would end the program unasked,
+    // with everything typed and a half-written file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace app

@@ -23,16 +23,8 @@ using testsupport::writeFile;
 
 namespace {
 
-const QString reportName = QStringLiteral("Μελέτη Πάτρας");
-
-browse* saveAsWindow(const QString& folder) {
-    forms::show(QStringLiteral("Form2"));
-    forms::get<Form2>()->next_to_word->click();
-    browse* window = forms::get<browse>();
-    window->Dir1->setPath(folder);
-    window->Text1->setText(reportName);
-    return window;
-}
+using testsupport::reportName;
+using testsupport::saveAsWindow;
 
 // A single part whose directory claims `claimed` bytes once inflated.
 QByteArray packageClaiming(const QByteArray& name, const QByteArray& data, quint64 claimed) {

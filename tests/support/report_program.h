@@ -10,6 +10,8 @@
 #include "platform/desktop/desktop.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
+#include "report_word/browse.h"
+#include "study/Form2.h"
 #include "study_test.h"
 
 namespace testsupport {
@@ -89,6 +91,20 @@ inline QWidget* typedBox(const TypedBox& typed) {
 inline void typeStudy() {
     for (const TypedBox& typed : typedStudy)
         forms::setTextOf(typedBox(typed), typed.text);
+}
+
+// The name a report test types unless it needs another.
+inline const QString reportName = QStringLiteral("Μελέτη Πάτρας");
+
+// The save-as window as the user reaches it from the sectorisation window, with
+// the folder chosen and the name typed.
+inline browse* saveAsWindow(const QString& folder, const QString& name = reportName) {
+    forms::show(QStringLiteral("Form2"));
+    forms::get<Form2>()->next_to_word->click();
+    browse* window = forms::get<browse>();
+    window->Dir1->setPath(folder);
+    window->Text1->setText(name);
+    return window;
 }
 
 // The first box that no longer holds what was typed, or empty.
