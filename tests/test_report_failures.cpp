@@ -4,9 +4,13 @@
 // no report left half-written, and the study as it was typed.
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include "app/application.h"
 #include "docx_reader.h"
 #include "file_contents.h"
 #include "file_faults.h"
+#include "peer_program.h"
 #include "platform/office/ooxml.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
@@ -307,6 +311,63 @@ private slots:
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(testsupport::studyChanged(), QString());
         QVERIFY(!session.programEnded);
+    }
+
+    // The program started under a file-size limit (ulimit -f 8) writes a report
+    // over an earlier one: the write past the limit fails as a write, the user
+    // is told, and the earlier report and the study's windows are as they were.
+    // Run as a program of its own, for the limit and the signal are the process's.
+    void fileSizeLimit() {
+        testsupport::ReportProgram program;
+        const QTemporaryDir runtime; // else Qt makes its own in the temporary folder
+        testsupport::TemporaryFolder temporary;
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
+        writeFile(report, earlier);
+        const auto templatesBefore = program.templateBytes();
+        testsupport::PeerProgram limited(QStringLiteral("reportUnderAFileSizeLimit"),
+                                         {{"VORLUX_PEER_PROGRAM", program.folder},
+                                          {"VORLUX_PEER_REPORTS", program.reports},
+                                          {"TMPDIR", temporary.path},
+                                          {"XDG_RUNTIME_DIR", runtime.path()}});
+        QVERIFY2(limited.finish(), limited.printed());
+        QCOMPARE(
+            limited.said(),
+            QStringList(QStringLiteral("critical: Η αναφορά «%1» δεν δημιουργήθηκε. | Το αρχείο «%1» δεν "
+                                       "αποθηκεύτηκε: δεν υπάρχει ελεύθερος χώρος στον δίσκο.")
+                            .arg(report)));
+        QCOMPARE(readFile(report), earlier);
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(temporary.path), QStringList());
+        auto templatesAfter = program.templateBytes();
+        auto expected = templatesBefore;
+        for (auto* templates : {&templatesAfter, &expected})
+            templates->remove(QStringLiteral("perigrafh.doc")); // rewritten before the last save
+        QCOMPARE(templatesAfter, expected);
+    }
+    void reportUnderAFileSizeLimit() {
+        const QString programFolder = qEnvironmentVariable("VORLUX_PEER_PROGRAM");
+        if (programFolder.isEmpty())
+            QSKIP("run by fileSizeLimit as a program of its own");
+        app::setUpApplication(); // as the program starts
+        rlimit limit;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        limit.rlim_cur = 8 * 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        testsupport::Session session;
+        desktop::setProgramFolder(programFolder);
+        testsupport::typeStudy();
+        browse* window = saveAsWindow(qEnvironmentVariable("VORLUX_PEER_REPORTS"));
+        window->create_report->click();
+        session.settle();
+        for (const messages::Shown& shown : session.messages.shown)
+            testsupport::sayToTest((shown.icon == messages::Icon::Critical ? QStringLiteral("critical: ")
+                                                                           : QStringLiteral("other: ")) +
+                                   shown.text);
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(window->Text1->text(), reportName);
+        QCOMPARE(testsupport::studyChanged(), QString());
+        QVERIFY(session.desktop.opened.isEmpty());
     }
 
     // No application opens the finished report: it stays written where it was
