@@ -362,6 +362,7 @@ private slots:
         QTest::newRow("a folder at the report's place") << "folder at the path" << false << "υπάρχει φάκελος";
         QTest::newRow("no temporary folder")
             << "no temporary folder" << true << "Δεν δημιουργήθηκε προσωρινός φάκελος";
+        QTest::newRow("temporary folder full") << "temporary folder full" << true << "είναι γεμάτος";
     }
     void failuresLoseNothing() {
         QFETCH(QString, fault);
@@ -380,6 +381,8 @@ private slots:
         std::unique_ptr<testsupport::ReadOnlyFolder> readOnly;
         std::unique_ptr<testsupport::FileSizeLimit> limit;
         std::unique_ptr<testsupport::TemporaryFolder> noTemporaryFolder;
+        std::unique_ptr<testsupport::TemporaryFolder> fullTemporaryFolder;
+        std::unique_ptr<testsupport::DiskFault> full;
         if (fault == "missing template") {
             named = words + QStringLiteral("/oria_asfalous_ek8eshs_pinG1.doc");
             QVERIFY(QFile::remove(named));
@@ -418,6 +421,14 @@ private slots:
         } else if (fault == "no temporary folder") {
             noTemporaryFolder = std::make_unique<testsupport::TemporaryFolder>(false);
             named = noTemporaryFolder->path;
+        } else if (fault == "temporary folder full") {
+            fullTemporaryFolder = std::make_unique<testsupport::TemporaryFolder>();
+            const QString temporary = fullTemporaryFolder->path;
+            full = std::make_unique<testsupport::DiskFault>(
+                [temporary](ooxml::DiskStep step, const QString& path) {
+                    return step == ooxml::DiskStep::Write && path.startsWith(temporary + u'/') ? ENOSPC : 0;
+                });
+            named = QStringLiteral("Ο προσωρινός φάκελος «%1»").arg(temporary);
         } else if (fault == "folder at the path") {
             QVERIFY(QDir(folder).mkdir(name + QStringLiteral(".doc")));
             named = name;
@@ -426,19 +437,24 @@ private slots:
         const QStringList filesBefore = filesIn(folder);
         // Faults found before anything is written leave the description template too.
         const bool beforeAnyWrite = fault == "missing template" || fault == "read-only report" ||
-                                    fault == "folder at the path" || fault == "no temporary folder";
+                                    fault == "folder at the path" || fault == "no temporary folder" ||
+                                    fault == "folder gone" || fault == "read-only" ||
+                                    fault == "temporary folder full";
         const QByteArray descriptionBefore = readFile(words + QStringLiteral("/perigrafh.doc"));
 
         window->create_report->click();
         session->settle();
         limit.reset();
         readOnly.reset();
+        full.reset();
 
         QCOMPARE(session->messages.shown.size(), 1);
         const messages::Shown shown = session->messages.shown.first();
         QCOMPARE(shown.icon, messages::Icon::Critical);
         QVERIFY2(shown.text.contains(cause) && shown.text.contains(named), qPrintable(shown.text));
         QVERIFY2(shown.text.startsWith(QStringLiteral("Η αναφορά")), qPrintable(shown.text));
+        // The report's draft is built where the user never looks: its path is never named.
+        QVERIFY2(!shown.text.contains(QStringLiteral("vorlux-report-")), qPrintable(shown.text));
         if (fault != "folder gone") {
             QCOMPARE(filesIn(folder), filesBefore);
             if (previous)
