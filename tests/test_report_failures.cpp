@@ -254,6 +254,59 @@ private slots:
         QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
     }
 
+    // The file was renamed into its folder, but the folder's entries did not
+    // reach the disk, so a power cut could bring the file it replaced back: the
+    // save is a failure, told as one, and nothing else is left behind.
+    void aFolderNotOnTheDiskIsAFailure_data() {
+        QTest::addColumn<QString>("folder"); // "words" or "reports": whose wait for the disk fails
+        QTest::newRow("the program's words/ folder") << "words";
+        QTest::newRow("the report's folder") << "reports";
+    }
+    void aFolderNotOnTheDiskIsAFailure() {
+        QFETCH(QString, folder);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::TemporaryFolder temporary;
+        testsupport::typeStudy();
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
+        writeFile(report, earlier);
+        browse* window = saveAsWindow(program.reports);
+        const QString failing = folder == "words" ? program.words : program.reports;
+        {
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
+                return step == ooxml::DiskStep::Flush && path == failing ? EIO : 0;
+            });
+            window->create_report->click();
+            session.settle();
+        }
+
+        const QString saved =
+            folder == "words" ? program.templatePath(QStringLiteral("perigrafh.doc")) : report;
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        QCOMPARE(shown.text,
+                 QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\nΤο αρχείο «%2» δεν αποθηκεύτηκε: ο "
+                                "δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου).")
+                     .arg(report, saved));
+        // Either file stands whole: the template with this report's description,
+        // and the report's path with the earlier report or, renamed, the new one.
+        QVERIFY(testsupport::DocxReader(program.templatePath(QStringLiteral("perigrafh.doc")))
+                    .body()
+                    .contains(testsupport::studyDescription));
+        if (folder == "words")
+            QCOMPARE(readFile(report), earlier);
+        else
+            QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(program.words), testsupport::reportTemplates);
+        QCOMPARE(filesIn(temporary.path), QStringList());
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(testsupport::studyChanged(), QString());
+    }
+
     // The program's words/ folder cannot be written, so the description
     // template cannot be rewritten: the report is refused before anything of it
     // is built, with a message that names the folder, and leaves nothing behind.
