@@ -63,12 +63,14 @@ private slots:
     // What the link names cannot be replaced: refused before anything is
     // written, the link and its file as they were.
     void aLinkToAFileThatStaysIsRefused_data() {
-        QTest::addColumn<QString>("named"); // "read-only report" or a template's name
+        QTest::addColumn<QString>("named"); // "read-only report", or a name in words/
         QTest::addColumn<QString>("said");
         QTest::newRow("a read-only report") << "read-only report"
                                             << "είναι μόνο για ανάγνωση και δεν αντικαθίσταται";
         QTest::newRow("a template") << "eisagwgh.doc"
                                     << "είναι πρότυπο του προγράμματος";
+        QTest::newRow("a new name in words/") << "νέα μελέτη.doc"
+                                              << "είναι φάκελος του προγράμματος";
     }
     void aLinkToAFileThatStaysIsRefused() {
         QFETCH(QString, named);
@@ -97,6 +99,7 @@ private slots:
         QCOMPARE(QFile::symLinkTarget(report), target);
         QCOMPARE(readFile(target), before);
         QCOMPARE(program.templateBytes(), templatesBefore);
+        QCOMPARE(filesIn(program.words), testsupport::reportTemplates);
         QCOMPARE(filesIn(program.reports), QStringList{testsupport::reportName + ".doc"});
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
     }
