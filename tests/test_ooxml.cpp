@@ -8,10 +8,10 @@
 #include "file_faults.h"
 #include "platform/office/ooxml.h"
 
-using testsupport::FileSizeLimit;
-using testsupport::ReadOnlyFolder;
 using testsupport::filesIn;
+using testsupport::FileSizeLimit;
 using testsupport::readFile;
+using testsupport::ReadOnlyFolder;
 using testsupport::writeFile;
 
 namespace {
@@ -237,6 +237,60 @@ private slots:
         readOnly.reset();
         QCOMPARE(filesIn(dir.path()), filesBefore);
         QCOMPARE(readFile(dir.filePath(QStringLiteral("report.doc"))), before.toUtf8());
+    }
+
+    // A package that open() would refuse is never written, for once on disk no
+    // one could read it again; one at the very bound is written and read back.
+    void noPackageTheReaderRefusesIsWritten_data() {
+        QTest::addColumn<QList<qsizetype>>("rawParts"); // sizes of parts kept as bytes
+        QTest::addColumn<qsizetype>("parsedText");      // a parsed part with this much text, or 0
+        QTest::addColumn<bool>("written");
+        const qsizetype mb = 1 << 20;
+        QTest::newRow("one part over 256 MB") << QList<qsizetype>{256 * mb + 1} << qsizetype(0) << false;
+        QTest::newRow("two parts over 256 MB together")
+            << QList<qsizetype>{128 * mb, 128 * mb} << qsizetype(0) << false;
+        QTest::newRow("a parsed part over 256 MB") << QList<qsizetype>{} << 256 * mb << false;
+        QTest::newRow("256 MB together, to the byte")
+            << QList<qsizetype>{128 * mb, 128 * mb} << qsizetype(0) << true;
+    }
+    void noPackageTheReaderRefusesIsWritten() {
+        QFETCH(QList<qsizetype>, rawParts);
+        QFETCH(qsizetype, parsedText);
+        QFETCH(bool, written);
+        ooxml::Package package = samplePackage();
+        qsizetype others = 0; // the sample's own parts
+        for (const QString& name : package.partNames())
+            others += package.bytes(name).size();
+        for (int i = 0; i < rawParts.size(); ++i) {
+            // The last part of a package meant to fit takes what the sample leaves of the bound.
+            const qsizetype size = rawParts[i] - (written && i == rawParts.size() - 1 ? others : 0);
+            package.setBytes(QStringLiteral("big/part%1.bin").arg(i), QByteArray(size, ' '));
+        }
+        if (parsedText > 0)
+            package.xml(documentPart)
+                .child("w:document")
+                .child("w:body")
+                .append_child("w:p")
+                .text()
+                .set(QByteArray(parsedText, 'x').constData());
+        QCOMPARE(package.readable(), written);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.doc"));
+        writeFile(path, "η προηγούμενη αναφορά");
+        if (!written) {
+            try {
+                package.save(path);
+                QFAIL("saved");
+            } catch (const ooxml::Error& e) {
+                QVERIFY2(e.message().contains(QStringLiteral("μεγαλύτερο από 256 MB")), e.what());
+            }
+            QCOMPARE(readFile(path), QByteArray("η προηγούμενη αναφορά"));
+            QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
+            return;
+        }
+        package.save(path);
+        QCOMPARE(ooxml::Package::open(path).partNames(), package.partNames());
     }
 
     void saveReplacesExistingFileWhole() {

@@ -254,6 +254,81 @@ private slots:
         QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
     }
 
+    // A description that would make its template larger than any document the
+    // program reads back is refused before the template is written: written, it
+    // would stop every later report. The template here gives each paragraph a
+    // style of 100 KB, so 2,700 line breaks are enough; the shipped one takes
+    // some five million.
+    void aDescriptionTooLongForItsTemplate() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::TemporaryFolder temporary;
+        testsupport::typeStudy();
+        const QString descriptionTemplate = program.templatePath(QStringLiteral("perigrafh.doc"));
+        {
+            ooxml::Package styled = ooxml::Package::open(descriptionTemplate);
+            pugi::xml_node paragraph = styled.xml(QStringLiteral("word/document.xml"))
+                                           .child("w:document")
+                                           .child("w:body")
+                                           .child("w:p");
+            paragraph.child("w:pPr")
+                .child("w:pStyle")
+                .attribute("w:val")
+                .set_value(QByteArray(100 << 10, 'S').constData());
+            styled.save(descriptionTemplate);
+        }
+        const QString longDescription = QStringLiteral("Σταθμός στο δώμα.") + QString(2700, u'\n');
+        QWidget* box =
+            forms::control<QWidget>(QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt"));
+        forms::setTextOf(box, longDescription);
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        const QByteArray earlier = "η αναφορά της περασμένης εβδομάδας";
+        writeFile(report, earlier);
+        browse* window = saveAsWindow(program.reports);
+        const auto templatesBefore = program.templateBytes();
+        QStringList written;
+        QElapsedTimer pressed;
+        {
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
+                if (step == ooxml::DiskStep::Write)
+                    written << path;
+                return 0;
+            });
+            pressed.start();
+            window->create_report->click();
+            session.settle();
+        }
+        qInfo("refused in %lld ms", pressed.elapsed());
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        const messages::Shown shown = session.messages.shown.front();
+        QCOMPARE(shown.icon, messages::Icon::Critical);
+        QCOMPARE(shown.text,
+                 QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\nΗ περιγραφή της εγκατάστασης είναι "
+                                "πολύ μεγάλη: με αυτήν το πρότυπο της περιγραφής θα ξεπερνούσε το "
+                                "μεγαλύτερο έγγραφο που ανοίγει το πρόγραμμα. Συντομεύστε την "
+                                "περιγραφή.")
+                     .arg(report));
+        QVERIFY(!written.contains(descriptionTemplate));
+        QCOMPARE(program.templateBytes(), templatesBefore);
+        QCOMPARE(filesIn(program.words), testsupport::reportTemplates);
+        QCOMPARE(readFile(report), earlier);
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(temporary.path), QStringList());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(window->Dir1->path(), program.reports);
+        QCOMPARE(window->Text1->text(), reportName);
+        QCOMPARE(forms::textOf(box), longDescription);
+
+        // A short description makes the report, from the same template.
+        forms::setTextOf(box, testsupport::studyDescription);
+        window->create_report->click();
+        session.settle();
+        QCOMPARE(session.messages.shown.size(), 1);
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
+        QVERIFY(testsupport::DocxReader(descriptionTemplate).body().contains(testsupport::studyDescription));
+    }
+
     // The file was renamed into its folder, but the folder's entries did not
     // reach the disk, so a power cut could bring the file it replaced back: the
     // save is a failure, told as one, and nothing else is left behind.
