@@ -110,7 +110,8 @@ public:
     // Writes the package to path atomically: a temporary file in the same folder,
     // renamed over path only when complete. A link at path stays: the file it
     // names is the one written (office::saveTarget). Throws Error and leaves path
-    // as it was. Returns the bytes written.
+    // as it was; only a failed wait for the folder comes after the rename, and
+    // leaves the new file in place. Returns the bytes written.
     QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
 
 private:
