@@ -21,16 +21,12 @@
 
 using testsupport::filesIn;
 using testsupport::readFile;
+using testsupport::setDescription;
 
 namespace {
 
 const QString firstDescription = QStringLiteral("Περιγραφή του πρώτου προγράμματος: σταθμός στο δώμα.");
 const QString secondDescription = QStringLiteral("Περιγραφή του δεύτερου προγράμματος: ιστός σε λόφο.");
-
-void setDescription(const QString& text) {
-    forms::setTextOf(
-        forms::control<QWidget>(QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")), text);
-}
 
 // Every read of the description template waits a while, as on a slow disk: long
 // enough for another program's whole save to fall between a save and its

@@ -14,6 +14,7 @@
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
 #include "report_cells.h"
+#include "report_program.h"
 #include "report_word/browse.h"
 #include "study/Form2.h"
 #include "study_test.h"
@@ -21,6 +22,7 @@
 
 using testsupport::DocxReader;
 using testsupport::ExpectedCell;
+using testsupport::setDescription;
 
 using testsupport::filesIn;
 using testsupport::readFile;
@@ -52,10 +54,6 @@ const std::vector<ExpectedCell>& expectedCells() {
 void fillWithNames() {
     for (const ExpectedCell& cell : expectedCells())
         forms::setTextOf(box(cell.window, cell.box), cell.box);
-}
-
-void setDescription(const QString& text) {
-    forms::setTextOf(box("eisagwgh_meleths", QStringLiteral("eisagwgh_txt")), text);
 }
 
 // The number of tables the templates before the table template hold.

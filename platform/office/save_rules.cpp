@@ -8,6 +8,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "ooxml.h"
 #include "platform/desktop/file_names.h"

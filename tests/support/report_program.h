@@ -107,6 +107,12 @@ inline browse* saveAsWindow(const QString& folder, const QString& name = reportN
     return window;
 }
 
+// The installation description as the user types it.
+inline void setDescription(const QString& text) {
+    forms::setTextOf(
+        forms::control<QWidget>(QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")), text);
+}
+
 // The first box that no longer holds what was typed, or empty.
 inline QString studyChanged() {
     for (const TypedBox& typed : typedStudy)
