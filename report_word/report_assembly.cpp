@@ -156,10 +156,16 @@ void appendDescription(word::Application& app, const QString& description, const
     appendTemplate(app, programPath(descriptionTemplate), draft);
 }
 
-// The report built as a draft and then written at its path, in one save that
-// waits for the disk: until it, the path holds what it held. The application
-// that holds the report, open, is returned to be shown.
-std::unique_ptr<word::Application> assemble(const QString& draft, const QString& report,
+// The report's last save put it in place, but the disk did not confirm its
+// folder: the cause, an errno value.
+struct WrittenUnconfirmed {
+    int error;
+};
+
+// The report built as a draft and then written at the target checked before,
+// in one save that waits for the disk: until it, the path holds what it held.
+// The application that holds the report, open, is returned to be shown.
+std::unique_ptr<word::Application> assemble(const QString& draft, const office::SaveTarget& report,
                                             const QString& description) {
     auto first = std::make_unique<word::Application>();
     first->documents().add().saveAs(draft, ooxml::Package::Durability::Unflushed);
@@ -178,7 +184,11 @@ std::unique_ptr<word::Application> assemble(const QString& draft, const QString&
 
     word::Document& finished = first->documents().open(draft);
     pasteOverLastParagraph(finished);
-    finished.saveAs(report, ooxml::Package::Durability::Flushed);
+    try {
+        finished.saveAs(report, ooxml::Package::Durability::Flushed);
+    } catch (const ooxml::Unconfirmed& failure) {
+        throw WrittenUnconfirmed{failure.error};
+    }
     return first;
 }
 
@@ -193,16 +203,23 @@ bool createReport(const QString& folder, const QString& name) {
     std::unique_ptr<word::Application> word;
     try {
         checkFileName(name);
-        office::checkSave(report, programFiles());
+        const office::SaveTarget target = office::checkSave(report, programFiles());
         checkWordsFolder();
         const QString description = forms::textOf(forms::requiredControl<QWidget>(
             QStringLiteral("eisagwgh_meleths"), QStringLiteral("eisagwgh_txt")));
         const Workshop workshop;
         try {
-            word = assemble(workshop.draftOf(report), report, description);
+            word = assemble(workshop.draftOf(report), target, description);
         } catch (const ooxml::NotSaved& failure) {
             throw workshop.said(failure);
         }
+    } catch (const WrittenUnconfirmed& failure) {
+        messages::critical(QStringLiteral("Η αναφορά %1 γράφτηκε, αλλά ο δίσκος δεν επιβεβαίωσε ότι θα "
+                                          "μείνει στη θέση της: %2. Μετά από διακοπή ρεύματος μπορεί να "
+                                          "βρείτε εκεί το προηγούμενο αρχείο· δημιουργήστε την ξανά όταν ο "
+                                          "δίσκος λειτουργεί κανονικά.")
+                               .arg(desktop::quoted(report), ooxml::failureCause(failure.error)));
+        return false;
     } catch (const std::exception& e) {
         messages::critical(QStringLiteral("Η αναφορά %1 δεν δημιουργήθηκε.\n%2")
                                .arg(desktop::quoted(report), messages::causeOf(e)));

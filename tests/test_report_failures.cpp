@@ -330,8 +330,10 @@ private slots:
     }
 
     // The file was renamed into its folder, but the folder's entries did not
-    // reach the disk, so a power cut could bring the file it replaced back: the
-    // save is a failure, told as one, and nothing else is left behind.
+    // reach the disk, so a power cut could bring the file it replaced back. At
+    // the description template the report is not made; at the report's own
+    // folder the report stands, and the user is told that it was written but
+    // that the disk did not confirm it. Nothing else is left behind.
     void aFolderNotOnTheDiskIsAFailure_data() {
         QTest::addColumn<QString>("folder"); // "words" or "reports": whose wait for the disk fails
         QTest::newRow("the program's words/ folder") << "words";
@@ -356,15 +358,21 @@ private slots:
             session.settle();
         }
 
-        const QString saved =
-            folder == "words" ? program.templatePath(QStringLiteral("perigrafh.doc")) : report;
+        const QString said =
+            folder == "words"
+                ? QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\nΤο αρχείο «%2» δεν αποθηκεύτηκε: ο "
+                                 "δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου).")
+                      .arg(report, program.templatePath(QStringLiteral("perigrafh.doc")))
+                : QStringLiteral("Η αναφορά «%1» γράφτηκε, αλλά ο δίσκος δεν επιβεβαίωσε ότι θα μείνει "
+                                 "στη θέση της: ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα "
+                                 "εισόδου/εξόδου). Μετά από διακοπή ρεύματος μπορεί να βρείτε εκεί το "
+                                 "προηγούμενο αρχείο· δημιουργήστε την ξανά όταν ο δίσκος λειτουργεί "
+                                 "κανονικά.")
+                      .arg(report);
         QCOMPARE(session.messages.shown.size(), 1);
         const messages::Shown shown = session.messages.shown.front();
         QCOMPARE(shown.icon, messages::Icon::Critical);
-        QCOMPARE(shown.text,
-                 QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\nΤο αρχείο «%2» δεν αποθηκεύτηκε: ο "
-                                "δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου).")
-                     .arg(report, saved));
+        QCOMPARE(shown.text, said);
         // Either file stands whole: the template with this report's description,
         // and the report's path with the earlier report or, renamed, the new one.
         QVERIFY(testsupport::DocxReader(program.templatePath(QStringLiteral("perigrafh.doc")))

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,7 @@
 #include <zip.h>
 
 #include "platform/desktop/file_names.h"
-#include "save_rules.h"
+#include "save_target.h"
 
 namespace ooxml {
 
@@ -57,6 +58,12 @@ QString failureCause(int error) {
         return QStringLiteral("στη θέση του αρχείου υπάρχει φάκελος");
     case EIO:
         return QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
+    case ELOOP:
+        return QStringLiteral("η διαδρομή περνά από πάρα πολλούς συνδέσμους στη σειρά ή από συνδέσμους "
+                              "που δείχνουν ο ένας στον άλλον");
+    case EINVAL:
+        return QStringLiteral(
+            "το σύστημα αρχείων του φακέλου δεν δέχεται αυτό το όνομα ή αυτή τη λειτουργία");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -608,34 +615,53 @@ int waitForDisk(int fd, const QString& path) {
 }
 
 // The folder's entries on the disk: a file renamed into it keeps its new name
-// through a power cut, and the file it replaced does not come back.
-int waitForFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// through a power cut, and the file it replaced does not come back. Some file
+// systems (network shares among them) keep no such entries to wait for, and
+// say so.
+int waitForFolder(const office::SaveTarget& target) {
+    const int fd = ::openat(target.folderDescriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    const int error = waitForDisk(fd, folder);
+    const int error = waitForDisk(fd, target.folder());
     ::close(fd);
-    return error;
+    return error == EINVAL || error == ENOTSUP ? 0 : error;
 }
 
-} // namespace
+// A new file of a name of its own in the folder, named into `name`, open for
+// writing; -1 with errno set when none could be made.
+int temporaryFileIn(int folder, QByteArray& name) {
+    constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = ".vorlux-";
+        for (int i = 0; i < 6; ++i)
+            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        const int fd = ::openat(folder, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
 
-QByteArray Package::save(const QString& path, Durability durability) const {
-    const QByteArray data = toBytes();
-    const QFileInfo info(office::saveTarget(path));
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.vorlux-XXXXXX";
-    if (info.fileName().toUtf8().size() > NAME_MAX)
+// Writes data as the target's file, atomically: a temporary file in its folder,
+// renamed to its name when complete.
+void write(const QByteArray& data, const office::SaveTarget& target, Package::Durability durability) {
+    const QString& path = target.path();
+    const QByteArray name = QFile::encodeName(target.name());
+    if (name.size() > NAME_MAX)
         throw notSaved(path, ENAMETOOLONG);
+    const int folder = target.folderDescriptor();
 
-    const int fd = ::mkstemp(temporary.data());
+    QByteArray temporary;
+    const int fd = temporaryFileIn(folder, temporary);
     if (fd < 0)
         throw notSaved(path, errno);
     try {
         // A replaced file keeps its permissions; a new one gets the usual ones.
         struct stat existing;
         mode_t mode;
-        if (::stat(target.constData(), &existing) == 0) {
+        if (::fstatat(folder, name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
+            !S_ISLNK(existing.st_mode)) {
             mode = existing.st_mode & 07777;
         } else {
             const mode_t mask = ::umask(0);
@@ -647,27 +673,50 @@ QByteArray Package::save(const QString& path, Durability durability) const {
         if (const int error = faultAt(DiskStep::Write, path))
             throw error;
         writeAll(fd, data);
-        if (durability == Durability::Flushed)
+        if (durability == Package::Durability::Flushed)
             if (const int error = waitForDisk(fd, path))
                 throw error;
         if (::close(fd) != 0) {
             const int error = errno;
-            ::unlink(temporary.constData());
+            ::unlinkat(folder, temporary.constData(), 0);
             throw notSaved(path, error);
         }
     } catch (int error) {
         ::close(fd);
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         throw notSaved(path, error);
     }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
+    // The name must still hold what the checks saw: were it swapped meanwhile
+    // (for a link to another file, say), the rename would replace what no
+    // check has seen.
+    try {
+        target.checkUnchanged();
+    } catch (...) {
+        ::unlinkat(folder, temporary.constData(), 0);
+        throw;
+    }
+    if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
         const int error = errno;
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         throw notSaved(path, error);
     }
-    if (durability == Durability::Flushed)
-        if (const int error = waitForFolder(info.absolutePath()))
-            throw notSaved(path, error);
+    if (durability == Package::Durability::Flushed)
+        if (const int error = waitForFolder(target))
+            throw Unconfirmed(path, error);
+}
+
+} // namespace
+
+QByteArray Package::save(const QString& path, Durability durability) const {
+    const QByteArray data = toBytes();
+    write(data, office::SaveTarget(path), durability);
     return data;
 }
+
+QByteArray Package::save(const office::SaveTarget& target, Durability durability) const {
+    const QByteArray data = toBytes();
+    write(data, target, durability);
+    return data;
+}
+
 } // namespace ooxml

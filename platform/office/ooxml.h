@@ -13,6 +13,10 @@
 
 #include "office_error.h"
 
+namespace office {
+class SaveTarget;
+}
+
 namespace ooxml {
 
 // Every failure of the package layer.
@@ -29,6 +33,12 @@ public:
     int error;
 };
 NotSaved notSaved(const QString& path, int error);
+// The file took its name, but its folder's wait for the disk failed: the new
+// file stands in place, and the disk did not confirm that it stays there.
+class Unconfirmed : public NotSaved {
+public:
+    using NotSaved::NotSaved;
+};
 
 // Tests make the disk fail with this: every save asks it in place of writing its
 // file and in place of the answer of each wait for the disk (its file's, then,
@@ -109,10 +119,16 @@ public:
     enum class Durability { Flushed, Unflushed };
     // Writes the package to path atomically: a temporary file in the same folder,
     // renamed over path only when complete. A link at path stays: the file it
-    // names is the one written (office::saveTarget). Throws Error and leaves path
-    // as it was; only a failed wait for the folder comes after the rename, and
-    // leaves the new file in place. Returns the bytes written.
+    // names is the one written (office::SaveTarget). Throws Error and leaves path
+    // as it was; only a failed wait for the folder comes after the rename
+    // (Unconfirmed), and leaves the new file in place. A folder whose file
+    // system has no such wait (EINVAL, ENOTSUP) has nothing to wait for.
+    // Returns the bytes written.
     QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
+    // The same at a target resolved earlier (and checked, office::checkSave):
+    // written into the folder resolved then, and refused, with nothing
+    // changed, when the name no longer holds what it held then.
+    QByteArray save(const office::SaveTarget& target, Durability durability = Durability::Flushed) const;
 
 private:
     struct Part;

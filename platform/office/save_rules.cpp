@@ -3,11 +3,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <fcntl.h>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "ooxml.h"
@@ -24,53 +27,95 @@ struct Identity {
     dev_t device;
     ino_t inode;
     bool operator==(const Identity&) const = default;
+    auto operator<=>(const Identity&) const = default;
 };
+
+Identity identityOf(const struct stat& file) {
+    return Identity{file.st_dev, file.st_ino};
+}
 
 // The identity of what path names, links followed; none when nothing is there.
 std::optional<Identity> identityOf(const QString& path) {
     struct stat file;
     if (::stat(QFile::encodeName(path).constData(), &file) != 0)
         return std::nullopt;
-    return Identity{file.st_dev, file.st_ino};
+    return identityOf(file);
 }
 
-QString folderOf(const QString& path) {
-    return QFileInfo(path).absolutePath();
-}
-
-// Every file of the installation other than its templates, by the path the
-// program names it with, that is the file with this identity; empty when none is.
-QString programFileWith(const Identity& file, const Installation& installation) {
-    if (identityOf(installation.program) == file)
-        return installation.program;
-    for (const QString& folder : installation.dataFolders) {
-        QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString name = files.next();
-            if (identityOf(name) == file)
+// The first file under folder, at any depth, that is the file with this
+// identity, by the path the program names it with; empty when none is. A
+// folder met again (a bind mount shows it twice) is entered once only.
+QString fileUnder(const QString& folder, const Identity& file, std::set<Identity>& entered) {
+    std::vector<QString> folders{folder};
+    while (!folders.empty()) {
+        const QString at = std::move(folders.back());
+        folders.pop_back();
+        const auto identity = identityOf(at);
+        if (!identity || !entered.insert(*identity).second)
+            continue;
+        QDirIterator entries(at, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            const QString name = entries.next();
+            struct stat entry;
+            if (::lstat(QFile::encodeName(name).constData(), &entry) != 0)
+                continue;
+            if (S_ISDIR(entry.st_mode))
+                folders.push_back(name);
+            else if (identityOf(name) == file) // a link among them stands for what it names
                 return name;
         }
     }
     return QString();
 }
 
-// The data folder that holds the folder, at any depth, or empty.
-QString dataFolderHolding(const QString& folder, const Installation& installation) {
+// Every file of the installation other than its templates, by the path the
+// program names it with, that is this file; empty when none is.
+QString programFileWith(const struct stat& file, const Installation& installation) {
+    if (identityOf(installation.program) == identityOf(file))
+        return installation.program;
+    // A file of one name only, on a device none of the data folders is on, is
+    // none of their files: no need to look through them all.
+    const bool onADataFolderDevice = std::any_of(installation.dataFolders.begin(),
+                                                 installation.dataFolders.end(), [&](const QString& folder) {
+                                                     const auto identity = identityOf(folder);
+                                                     return identity && identity->device == file.st_dev;
+                                                 });
+    if (file.st_nlink <= 1 && !onADataFolderDevice)
+        return QString();
+    std::set<Identity> entered;
+    for (const QString& folder : installation.dataFolders) {
+        const QString name = fileUnder(folder, identityOf(file), entered);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QString();
+}
+
+// The data folder that holds the open folder, at any depth, or empty. Walked
+// up from the folder itself by its ".." entries, as the system resolves them:
+// a bind mount's ".." is the mount's parent, not the parent of the folder it
+// shows.
+QString dataFolderHolding(int folder, const Installation& installation) {
     std::vector<std::pair<QString, Identity>> dataFolders;
     for (const QString& data : installation.dataFolders)
         if (const auto identity = identityOf(data))
             dataFolders.emplace_back(data, *identity);
-    // Walked up by the folder's own path, links resolved: a bind mount's ".."
-    // is the mount's parent, not the parent of the folder it shows.
-    QString at = QFileInfo(folder).canonicalFilePath();
-    while (!at.isEmpty()) {
-        const auto identity = identityOf(at);
+    int at = ::openat(folder, ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    std::optional<Identity> below;
+    struct stat entry;
+    while (at >= 0 && ::fstat(at, &entry) == 0 && identityOf(entry) != below) {
         for (const auto& [data, dataIdentity] : dataFolders)
-            if (identity == dataIdentity)
+            if (identityOf(entry) == dataIdentity) {
+                ::close(at);
                 return data;
-        const QString parent = folderOf(at);
-        at = parent == at ? QString() : parent;
+            }
+        below = identityOf(entry); // the root is its own parent
+        const int parent = ::openat(at, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(at);
+        at = parent;
     }
+    if (at >= 0)
+        ::close(at);
     return QString();
 }
 
@@ -81,9 +126,9 @@ Error refusal(const QString& file, const char* what) {
 // Every report is built from the templates, so a report written over one of
 // them would spoil every later report; the other files of the program are its
 // reference documents, workbook template, help programs and the program itself.
-void refuseProgramFile(const Identity& file, const Installation& installation) {
+void refuseProgramFile(const struct stat& file, const Installation& installation) {
     for (const QString& name : installation.templates)
-        if (identityOf(name) == file)
+        if (identityOf(name) == identityOf(file))
             throw refusal(name, "Το αρχείο %1 είναι πρότυπο του προγράμματος, από το οποίο συντίθεται κάθε "
                                 "αναφορά, και δεν αντικαθίσταται. Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.");
     const QString programFile = programFileWith(file, installation);
@@ -94,8 +139,8 @@ void refuseProgramFile(const Identity& file, const Installation& installation) {
 
 // A document written among the program's files would be taken for one of them
 // from then on, and could never be replaced.
-void refuseDataFolder(const QString& folder, const Installation& installation) {
-    const QString data = dataFolderHolding(folder, installation);
+void refuseDataFolder(const SaveTarget& target, const Installation& installation) {
+    const QString data = dataFolderHolding(target.folderDescriptor(), installation);
     if (!data.isEmpty())
         throw refusal(data, "Ο φάκελος %1 είναι φάκελος του προγράμματος και δεν αποθηκεύεται σε αυτόν "
                             "κανένα έγγραφο. Επιλέξτε άλλο φάκελο.");
@@ -103,51 +148,35 @@ void refuseDataFolder(const QString& folder, const Installation& installation) {
 
 // A word processor does not replace a file that its owner made read-only: no
 // one may write it, or this user may not.
-void refuseReadOnly(const QString& path, const QString& target, const struct stat& file) {
-    if ((file.st_mode & 0222) == 0 || ::access(QFile::encodeName(target).constData(), W_OK) != 0)
-        throw refusal(path, "Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. Δώστε άλλο όνομα ή "
-                            "επιλέξτε άλλο φάκελο.");
+void refuseReadOnly(const SaveTarget& target, const struct stat& file) {
+    if ((file.st_mode & 0222) == 0 ||
+        ::faccessat(target.folderDescriptor(), QFile::encodeName(target.name()).constData(), W_OK, 0) != 0)
+        throw refusal(target.path(),
+                      "Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. Δώστε άλλο "
+                      "όνομα ή επιλέξτε άλλο φάκελο.");
 }
 
 } // namespace
-
-QString saveTarget(const QString& path) {
-    QString at = path;
-    // As many links as the system itself follows before it gives up (ELOOP).
-    for (int links = 0; links <= 40; ++links) {
-        const QByteArray name = QFile::encodeName(at);
-        struct stat entry;
-        if (::lstat(name.constData(), &entry) != 0 || !S_ISLNK(entry.st_mode))
-            return at;
-        char named[PATH_MAX];
-        const ssize_t size = ::readlink(name.constData(), named, sizeof named);
-        if (size < 0 || size == sizeof named)
-            return at;
-        const QString next = QFile::decodeName(QByteArray(named, size));
-        at = next.startsWith(u'/') ? next : folderOf(at) + u'/' + next;
-    }
-    throw ooxml::notSaved(path, ELOOP);
-}
 
 int cannotCreateIn(const QString& folder) {
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-void checkSave(const QString& path, const Installation& installation) {
-    const QString target = saveTarget(path);
-    struct stat file;
-    const bool exists = ::stat(QFile::encodeName(target).constData(), &file) == 0;
-    if (exists && S_ISREG(file.st_mode))
-        refuseProgramFile(Identity{file.st_dev, file.st_ino}, installation);
-    refuseDataFolder(folderOf(target), installation);
-    if (exists && S_ISDIR(file.st_mode))
+SaveTarget checkSave(const QString& path, const Installation& installation) {
+    SaveTarget target(path);
+    const auto& file = target.existing();
+    if (file && S_ISREG(file->st_mode))
+        refuseProgramFile(*file, installation);
+    refuseDataFolder(target, installation);
+    if (file && S_ISDIR(file->st_mode))
         throw ooxml::notSaved(path, EISDIR);
-    if (exists)
-        refuseReadOnly(path, target, file);
+    if (file)
+        refuseReadOnly(target, *file);
     // Checked before anything is written: a document that could not be saved
     // there would change nothing but cost the wait.
-    if (const int error = cannotCreateIn(folderOf(target)))
-        throw ooxml::notSaved(path, error);
+    if (const int error = target.cannotCreate())
+        target.refuseFolder(error);
+    return target;
 }
 
 } // namespace office

@@ -1,12 +1,14 @@
 #pragma once
-// The rules of writing a document into a user's folder, in one place: where a
-// save at a path writes, and what it refuses before anything is written.
+// The rules of writing a document into a user's folder, in one place: what a
+// save refuses before anything is written (where it writes: save_target.h).
 //
 // Files and folders are told apart by their identity (device and inode), never
 // by the spelling of their paths, so a rule holds by every route that reaches
 // them: "..", a link, a hard link, a bind mount, the same share mounted twice.
 #include <QString>
 #include <QStringList>
+
+#include "save_target.h"
 
 namespace office {
 
@@ -17,19 +19,16 @@ struct Installation {
     QStringList templates;   // files of those folders from which every report is built
 };
 
-// The file a save at path writes: the one a link at path names, followed to the
-// end of a chain of links, so the link stays and keeps naming the document; path
-// itself where no link stands. Throws office::Error for a chain that never ends.
-QString saveTarget(const QString& path);
-
 // The errno value that keeps a new file from being made in the folder (it is
 // missing, not a folder, or not writable), or 0.
 int cannotCreateIn(const QString& folder);
 
 // Refuses, with office::Error and a message for the user, a save at path (as
-// saveTarget follows it) that would replace a template or any other file of the
-// installation, write into one of its data folders, replace a read-only file or
-// a folder, or go into a folder it cannot be made in.
-void checkSave(const QString& path, const Installation& installation);
+// SaveTarget resolves it) that would replace a template or any other file of
+// the installation, write into one of its data folders, replace a read-only
+// file or a folder, or go into a folder it cannot be made in. Returns the
+// target it checked, for the save to write: the file checked is the file
+// written.
+SaveTarget checkSave(const QString& path, const Installation& installation);
 
 } // namespace office

@@ -7,6 +7,7 @@
 
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
+#include "save_target.h"
 #include "word_blank.h"
 
 namespace word {
@@ -94,7 +95,15 @@ ooxml::Package& Document::package() {
 }
 
 void Document::saveAs(const QString& fileName, ooxml::Package::Durability durability) {
-    fileBytes = package().save(fileName, durability);
+    savedAs(package().save(fileName, durability), fileName);
+}
+
+void Document::saveAs(const office::SaveTarget& target, ooxml::Package::Durability durability) {
+    savedAs(package().save(target, durability), target.path());
+}
+
+void Document::savedAs(QByteArray bytes, const QString& fileName) {
+    fileBytes = std::move(bytes);
     path = absolute(fileName);
     readOnly = false;
     dirty = false;

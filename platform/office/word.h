@@ -114,6 +114,9 @@ public:
     // package is saved unless told otherwise) waits for the disk.
     void saveAs(const QString& fileName,
                 ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
+    // The same at a target resolved and checked earlier (ooxml::Package::save).
+    void saveAs(const office::SaveTarget& target,
+                ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
     // Writes a changed document to its own file, in the same way.
     void save(ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
     // Closes the document without saving; references to it are gone.
@@ -127,6 +130,8 @@ private:
     friend class Documents;
     friend class Application;
     Document(Application* application, QString path, bool readOnly);
+    // The document's file is now fileName, holding bytes.
+    void savedAs(QByteArray bytes, const QString& fileName);
     Application* application;
     QString path;
     bool readOnly;
