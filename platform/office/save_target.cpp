@@ -42,6 +42,22 @@ bool followable(int folder, const struct stat& link) {
     return !everybodys || link.st_uid == ::geteuid() || link.st_uid == shared.st_uid;
 }
 
+// The first folder on the way to `folder` (a path resolved from `from`) that
+// cannot be opened: the one a message names when `folder` cannot be reached.
+QString firstUnreachable(int from, const QString& folder) {
+    QString way = folder.startsWith(u'/') ? QStringLiteral("/") : QString();
+    for (const QString& step : folder.split(u'/', Qt::SkipEmptyParts)) {
+        if (!way.isEmpty() && !way.endsWith(u'/'))
+            way += u'/';
+        way += step;
+        const int fd = ::openat(from, QFile::encodeName(way).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return way;
+        ::close(fd);
+    }
+    return folder;
+}
+
 } // namespace
 
 SaveTarget::SaveTarget(const QString& path)
@@ -70,15 +86,17 @@ void SaveTarget::resolve() {
         const int opened =
             ::openat(from, QFile::encodeName(folderText).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         const int openError = errno;
-        const QString named =
-            folderText.startsWith(u'/') || folder_.isEmpty() ? folderText : folder_ + u'/' + folderText;
+        // A folder as the text names it, seen from where it is resolved.
+        const auto named = [&](const QString& text) {
+            return text.startsWith(u'/') || folder_.isEmpty() ? text : folder_ + u'/' + text;
+        };
         if (opened < 0) {
-            folder_ = named;
+            folder_ = named(firstUnreachable(from, folderText));
             refuseFolder(openError);
         }
         closeFolder();
         folderFd = opened;
-        folder_ = nameOf(opened, named);
+        folder_ = nameOf(opened, named(folderText));
         name_ = name;
 
         const QByteArray entryName = QFile::encodeName(name_);
