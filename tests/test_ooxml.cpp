@@ -201,6 +201,11 @@ private slots:
                                        << "πολύ μεγάλο";
         QTest::newRow("folder in the way") << "folder"
                                            << "υπάρχει φάκελος";
+        QTest::newRow("a name the file system refuses") << "refused name"
+                                                        << "το σύστημα αρχείων του φακέλου δεν δέχεται "
+                                                           "αυτό το όνομα ή αυτή τη λειτουργία";
+        QTest::newRow("a circle of links") << "circle"
+                                           << "η διαδρομή περνά από πάρα πολλούς συνδέσμους στη σειρά";
     }
     void failedSaveLeavesFolderAsItWas() {
         QFETCH(QString, failure);
@@ -211,6 +216,7 @@ private slots:
         writeFile(path, before.toUtf8());
         std::unique_ptr<ReadOnlyFolder> readOnly;
         std::unique_ptr<FileSizeLimit> limit;
+        std::unique_ptr<testsupport::DiskFault> disk;
         if (failure == "missing")
             path = dir.filePath(QStringLiteral("gone/report.doc"));
         else if (failure == "long name")
@@ -222,8 +228,17 @@ private slots:
             readOnly = std::make_unique<ReadOnlyFolder>(dir.path());
             if (!readOnly->ok)
                 QSKIP("this file system cannot make a folder read-only");
-        } else if (failure == "full")
+        } else if (failure == "full") {
             limit = std::make_unique<FileSizeLimit>(16);
+        } else if (failure == "refused name") {
+            disk = std::make_unique<testsupport::DiskFault>([](ooxml::DiskStep step, const QString&) {
+                return step == ooxml::DiskStep::Write ? EINVAL : 0;
+            });
+        } else if (failure == "circle") {
+            path = dir.filePath(QStringLiteral("a.doc"));
+            testsupport::makeLink(QStringLiteral("b.doc"), path);
+            testsupport::makeLink(QStringLiteral("a.doc"), dir.filePath(QStringLiteral("b.doc")));
+        }
 
         const QStringList filesBefore = filesIn(dir.path());
         try {
@@ -235,6 +250,7 @@ private slots:
         }
         limit.reset();
         readOnly.reset();
+        disk.reset();
         QCOMPARE(filesIn(dir.path()), filesBefore);
         QCOMPARE(readFile(dir.filePath(QStringLiteral("report.doc"))), before.toUtf8());
     }

@@ -390,6 +390,51 @@ private slots:
         QCOMPARE(testsupport::studyChanged(), QString());
     }
 
+    // Some file systems, network shares among them, keep no folder entries to
+    // wait for and say so (EINVAL, ENOTSUP) when asked: such a folder has
+    // nothing to wait for, so the report is made there as anywhere else.
+    void aFolderWithNothingToWaitFor_data() {
+        QTest::addColumn<QString>("folder"); // "words" or "reports": whose file system keeps no entries
+        QTest::addColumn<int>("answer");
+        for (const char* folder : {"words", "reports"}) {
+            QTest::addRow("%s, EINVAL", folder) << folder << EINVAL;
+            QTest::addRow("%s, ENOTSUP", folder) << folder << ENOTSUP;
+        }
+    }
+    void aFolderWithNothingToWaitFor() {
+        QFETCH(QString, folder);
+        QFETCH(int, answer);
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString report = program.reports + u'/' + reportName + ".doc";
+        writeFile(report, "η αναφορά της περασμένης εβδομάδας");
+        browse* window = saveAsWindow(program.reports);
+        const QString answering = folder == "words" ? program.words : program.reports;
+        int asked = 0;
+        {
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString& path) {
+                if (step != ooxml::DiskStep::Flush || path != answering)
+                    return 0;
+                ++asked;
+                return answer;
+            });
+            window->create_report->click();
+            session.settle();
+        }
+
+        QCOMPARE(asked, 1);
+        QVERIFY2(session.messages.shown.isEmpty(), testsupport::listed(session.messages));
+        QCOMPARE(session.desktop.opened, QStringList{report});
+        QVERIFY(testsupport::DocxReader(report).body().contains(testsupport::studyDescription));
+        QVERIFY(testsupport::DocxReader(program.templatePath(QStringLiteral("perigrafh.doc")))
+                    .body()
+                    .contains(testsupport::studyDescription));
+        QCOMPARE(filesIn(program.reports), QStringList{reportName + ".doc"});
+        QCOMPARE(filesIn(program.words), testsupport::reportTemplates);
+        QVERIFY(!forms::isLoaded(QStringLiteral("browse")));
+    }
+
     // The program's words/ folder cannot be written, so the description
     // template cannot be rewritten: the report is refused before anything of it
     // is built, with a message that names the folder, and leaves nothing behind.
