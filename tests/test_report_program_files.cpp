@@ -6,8 +6,11 @@
 // were so the user can pick another name or folder.
 #include <QtTest>
 
+#include <QElapsedTimer>
+#include <memory>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 #include "docx_reader.h"
 #include "file_contents.h"
@@ -253,6 +256,56 @@ private slots:
                            QStringLiteral("Ο φάκελος «%1» είναι φάκελος του προγράμματος").arg(data),
                            QString(), data);
         QCOMPARE(filesIn(data), before);
+    }
+
+    // The program's words/ folder shows itself inside itself, over and over:
+    // bound into a folder of its own sixteen times, each time with every mount
+    // made before, so that a walk entering each folder it meets would go
+    // through 65,536 copies of it. A file of the program there is still told
+    // by the name it has in words/, and a report is made as quickly as ever.
+    void aDataFolderShownInsideItself() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString note = program.templatePath(QStringLiteral("σημειώσεις.txt"));
+        testsupport::writeFile(note, "σημειώσεις του προγράμματος");
+        const QString mine = program.reports + QStringLiteral("/δική μου.doc");
+        QCOMPARE(::link(QFile::encodeName(note).constData(), QFile::encodeName(mine).constData()), 0);
+        testsupport::writeFile(program.reports + QStringLiteral("/Μελέτη Πάτρας.doc"),
+                               "η αναφορά της περασμένης εβδομάδας");
+        // The save-as window lists the mounted file systems as it opens: opened
+        // first, it need not read all the mounts below.
+        browse* window = testsupport::saveAsWindow(program.reports, QStringLiteral("δική μου"));
+        std::vector<std::unique_ptr<testsupport::BindMount>> mounts;
+        for (int i = 1; i <= 16; ++i) {
+            mounts.push_back(std::make_unique<testsupport::BindMount>(
+                program.words, program.words + QStringLiteral("/x%1").arg(i), false, true));
+            if (!mounts.back()->refusal.isEmpty())
+                QSKIP(qPrintable(mounts.back()->refusal));
+        }
+
+        QElapsedTimer clock;
+        clock.start();
+        window->create_report->click();
+        session.settle();
+        const qint64 refused = clock.restart();
+        QCOMPARE(session.messages.shown.size(), 1);
+        QVERIFY2(session.messages.shown.front().text.contains(
+                     QStringLiteral("Το αρχείο «%1» είναι αρχείο του προγράμματος").arg(note)),
+                 testsupport::listed(session.messages));
+        QCOMPARE(readFile(note), QByteArray("σημειώσεις του προγράμματος"));
+
+        window->Text1->setText(QStringLiteral("Μελέτη Πάτρας"));
+        window->create_report->click();
+        session.settle();
+        const qint64 written = clock.elapsed();
+        QCOMPARE(session.messages.shown.size(), 1);
+        QVERIFY(testsupport::DocxReader(program.reports + QStringLiteral("/Μελέτη Πάτρας.doc"))
+                    .body()
+                    .contains(testsupport::studyDescription));
+        qInfo("refused in %lld ms, written in %lld ms", refused, written);
+        QVERIFY2(refused < 2000 && written < 2000,
+                 qPrintable(QStringLiteral("%1 ms, %2 ms").arg(refused).arg(written)));
     }
 
     // A report of the user's that lies in the program's own folder is the

@@ -68,14 +68,15 @@ QString privateMounts() {
 
 } // namespace
 
-BindMount::BindMount(const QString& folder, const QString& at, bool readOnly)
+BindMount::BindMount(const QString& folder, const QString& at, bool readOnly, bool withItsMounts)
     : refusal(privateMounts()) {
     if (!refusal.isEmpty())
         return;
     QDir().mkpath(at);
     const QByteArray from = QFile::encodeName(folder);
     const QByteArray to = QFile::encodeName(at);
-    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0) {
+    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND | (withItsMounts ? MS_REC : 0), nullptr) !=
+        0) {
         refusal = QStringLiteral("no bind mount: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }

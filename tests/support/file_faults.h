@@ -39,13 +39,14 @@ private:
 };
 
 // While alive, `folder` is seen at `at` too (a folder made for it), as a bind
-// mount shows it, read-only there when asked: a second route to the same files
-// that no link explains. Made in a mount namespace of this process's own, so
-// nobody else sees it and it is gone with the process. `refusal` says why it
-// could not be made (it needs the superuser); empty when it was.
+// mount shows it, read-only there when asked, with the mounts inside it when
+// asked: a second route to the same files that no link explains. Made in a
+// mount namespace of this process's own, so nobody else sees it and it is gone
+// with the process. `refusal` says why it could not be made (it needs the
+// superuser); empty when it was.
 class BindMount {
 public:
-    BindMount(const QString& folder, const QString& at, bool readOnly = false);
+    BindMount(const QString& folder, const QString& at, bool readOnly = false, bool withItsMounts = false);
     ~BindMount();
     BindMount(const BindMount&) = delete;
     BindMount& operator=(const BindMount&) = delete;
