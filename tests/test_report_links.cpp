@@ -341,6 +341,48 @@ private slots:
         QVERIFY(forms::isVisible(QStringLiteral("browse")));
         QCOMPARE(testsupport::studyChanged(), QString());
     }
+
+    // While the report is being built, another user moves the report's folder
+    // away and puts a link in its place, to a folder holding a document of that
+    // user's of the report's name. The report goes into the folder that was
+    // checked, wherever it now is, over the earlier report checked there; the
+    // document the link leads to stays as it was.
+    void aFolderSwappedWhileTheReportIsBuilt() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        const QTemporaryDir aside;  // where the other user moves the report's folder
+        const QTemporaryDir theirs; // the other user's folder, where the link leads
+        testsupport::typeStudy();
+        const QString folder = program.reports + QStringLiteral("/έργα");
+        QVERIFY(QDir().mkdir(folder));
+        const QString name = testsupport::reportName + ".doc";
+        writeFile(folder + u'/' + name, "η αναφορά της περασμένης εβδομάδας");
+        const QString theirDocument = theirs.filePath(name);
+        const QByteArray theirBytes = "ένα έγγραφο άλλου χρήστη";
+        writeFile(theirDocument, theirBytes);
+        const QString moved = aside.filePath(QStringLiteral("έργα"));
+        browse* window = testsupport::saveAsWindow(folder);
+
+        int writes = 0;
+        {
+            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString&) {
+                if (step == ooxml::DiskStep::Write && ++writes == 1 && // long after the checks
+                    QFile::rename(folder, moved))
+                    testsupport::makeLink(theirs.path(), folder);
+                return 0;
+            });
+            window->create_report->click();
+            session.settle();
+        }
+
+        QVERIFY(writes > 1);
+        QVERIFY2(session.messages.shown.isEmpty(), testsupport::listed(session.messages));
+        QCOMPARE(readFile(theirDocument), theirBytes);
+        QCOMPARE(filesIn(theirs.path()), QStringList{name});
+        QVERIFY(testsupport::DocxReader(moved + u'/' + name).body().contains(testsupport::studyDescription));
+        QCOMPARE(filesIn(moved), QStringList{name});
+        QCOMPARE(testsupport::linkText(folder), theirs.path());
+    }
 };
 
 QTEST_MAIN(ReportLinksTest)
