@@ -14,7 +14,9 @@
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
 #include "platform/office/folder_lock.h"
+#include "platform/office/office_error.h"
 #include "platform/office/save_rules.h"
+#include "platform/office/save_target.h"
 #include "platform/office/word.h"
 #include "platform/runtime/controls.h"
 #include "platform/runtime/forms.h"
@@ -51,17 +53,25 @@ office::Installation programFiles() {
     return files;
 }
 
+// The description template, written as its own name: a link put in its place
+// (words/ is writable by every user of a shared installation) is never
+// followed onto the file it names, and no report is made.
+office::SaveTarget descriptionTarget() {
+    return office::SaveTarget(programPath(descriptionTemplate), office::SaveTarget::Links::Refused);
+}
+
 // Every report rewrites the description template beside the program, so where
-// the program's words/ folder cannot be written no report can be made: said
-// before anything is built.
+// the program's words/ folder cannot be written, or a link stands in the
+// template's place, no report can be made: said before anything is built.
 void checkWordsFolder() {
     const QString words = programPath("/words");
     if (const int error = office::cannotCreateIn(words))
         throw word::Error(QStringLiteral("Ο φάκελος %1 του προγράμματος δεν δέχεται εγγραφή (%2). Σε αυτόν "
                                          "ξαναγράφεται σε κάθε αναφορά το πρότυπο της περιγραφής %3, γι' "
                                          "αυτό δεν μπορεί να συντεθεί αναφορά.")
-                              .arg(desktop::quoted(words), ooxml::failureCause(error),
+                              .arg(desktop::quoted(words), office::failureCause(error),
                                    desktop::quoted(programPath(descriptionTemplate))));
+    descriptionTarget();
 }
 
 // A folder of the report's own under the temporary folder, where it is built:
@@ -83,16 +93,16 @@ public:
     // A failed save as the user reads it: the draft's own path is one the user
     // never chose, so a draft that could not be saved is told of the temporary
     // folder.
-    office::Error said(const ooxml::NotSaved& failure) const {
+    office::Error said(const office::NotSaved& failure) const {
         if (!failure.path.startsWith(folder->path() + u'/'))
             return failure;
         if (failure.error == ENOSPC || failure.error == EDQUOT)
             return word::Error(
                 QStringLiteral("Ο προσωρινός φάκελος %1, όπου συντίθεται η αναφορά πριν "
                                "γραφτεί στον φάκελό σας, είναι γεμάτος: %2.")
-                    .arg(desktop::quoted(temporaryFolder()), ooxml::failureCause(failure.error)));
+                    .arg(desktop::quoted(temporaryFolder()), office::failureCause(failure.error)));
         return word::Error(QStringLiteral("Η αναφορά δεν συντέθηκε στον προσωρινό φάκελο %1: %2.")
-                               .arg(desktop::quoted(temporaryFolder()), ooxml::failureCause(failure.error)));
+                               .arg(desktop::quoted(temporaryFolder()), office::failureCause(failure.error)));
     }
 
 private:
@@ -127,7 +137,7 @@ void appendTemplate(word::Application& app, const QString& templateFile, const Q
     source.close();
     word::Document& target = app.documents().open(report);
     pasteOverLastParagraph(target);
-    target.save(ooxml::Package::Durability::Unflushed);
+    target.save(office::Durability::Unflushed);
     target.close();
 }
 
@@ -151,7 +161,12 @@ void appendDescription(word::Application& app, const QString& description, const
                            "πρόγραμμα. Συντομεύστε την περιγραφή."));
     }
     const office::FolderLock words(programPath("/words"), descriptionPatience);
-    document.save(ooxml::Package::Durability::Flushed);
+    try {
+        document.saveAs(descriptionTarget(), office::Durability::Flushed);
+    } catch (const office::Unconfirmed&) {
+        // The template is in place and is read back at once; it is never the
+        // user's document, so a folder the disk did not confirm costs nothing.
+    }
     document.close();
     appendTemplate(app, programPath(descriptionTemplate), draft);
 }
@@ -168,7 +183,7 @@ struct WrittenUnconfirmed {
 std::unique_ptr<word::Application> assemble(const QString& draft, const office::SaveTarget& report,
                                             const QString& description) {
     auto first = std::make_unique<word::Application>();
-    first->documents().add().saveAs(draft, ooxml::Package::Durability::Unflushed);
+    first->documents().add().saveAs(office::SaveTarget(draft), office::Durability::Unflushed);
     for (const char* name : storedTemplates)
         appendTemplate(*first, programPath(name), draft);
     appendDescription(*first, description, draft);
@@ -185,8 +200,8 @@ std::unique_ptr<word::Application> assemble(const QString& draft, const office::
     word::Document& finished = first->documents().open(draft);
     pasteOverLastParagraph(finished);
     try {
-        finished.saveAs(report, ooxml::Package::Durability::Flushed);
-    } catch (const ooxml::Unconfirmed& failure) {
+        finished.saveAs(report, office::Durability::Flushed);
+    } catch (const office::Unconfirmed& failure) {
         throw WrittenUnconfirmed{failure.error};
     }
     return first;
@@ -210,7 +225,7 @@ bool createReport(const QString& folder, const QString& name) {
         const Workshop workshop;
         try {
             word = assemble(workshop.draftOf(report), target, description);
-        } catch (const ooxml::NotSaved& failure) {
+        } catch (const office::NotSaved& failure) {
             throw workshop.said(failure);
         }
     } catch (const WrittenUnconfirmed& failure) {
@@ -218,7 +233,7 @@ bool createReport(const QString& folder, const QString& name) {
                                           "μείνει στη θέση της: %2. Μετά από διακοπή ρεύματος μπορεί να "
                                           "βρείτε εκεί το προηγούμενο αρχείο· δημιουργήστε την ξανά όταν ο "
                                           "δίσκος λειτουργεί κανονικά.")
-                               .arg(desktop::quoted(report), ooxml::failureCause(failure.error)));
+                               .arg(desktop::quoted(report), office::failureCause(failure.error)));
         return false;
     } catch (const std::exception& e) {
         messages::critical(QStringLiteral("Η αναφορά %1 δεν δημιουργήθηκε.\n%2")

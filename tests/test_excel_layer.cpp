@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "file_faults.h"
+#include "package_files.h"
 #include "platform/desktop/desktop.h"
 #include "platform/office/excel.h"
 #include "platform/office/excel_sheet.h"
@@ -76,7 +77,7 @@ QString writeWorkbook(
          QString(R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
                  R"(%1</Relationships>)")
              .arg(rels));
-    package.save(path);
+    testsupport::savePackage(package, path);
     return path;
 }
 
@@ -87,7 +88,7 @@ QByteArray fileBytes(const QString& path) {
 
 // The written sheet's cells as a reader finds them: the dimension and sheetData.
 QByteArray writtenSheet(const QString& path, const QString& part) {
-    QByteArray xml = ooxml::Package::open(path).bytes(part);
+    QByteArray xml = testsupport::packageAt(path).bytes(part);
     const qsizetype from = xml.indexOf("<dimension");
     const qsizetype data = xml.indexOf("<sheetData");
     const qsizetype to = xml.indexOf("</sheetData>") + qsizetype(strlen("</sheetData>"));
@@ -223,8 +224,8 @@ private slots:
         excel.cells(1, 1).setValue(QStringLiteral("x"));
         excel.setVisible(true);
 
-        const ooxml::Package before = ooxml::Package::open(path);
-        const ooxml::Package after = ooxml::Package::open(opened.opened.value(0));
+        const ooxml::Package before = testsupport::packageAt(path);
+        const ooxml::Package after = testsupport::packageAt(opened.opened.value(0));
         QCOMPARE(after.partNames(), before.partNames());
         const QString target = QStringLiteral("xl/sheets/worksheet%1.xml").arg(written + 1);
         for (const QString& part : before.partNames())

@@ -1,17 +1,15 @@
 // The package layer: what a saved package holds when read back, parts nobody
-// touched kept byte for byte, and failures that leave the files as they were.
+// touched kept byte for byte, and packages no reader would take never written.
 #include <QtTest>
 
 #include <QTemporaryDir>
 
 #include "file_contents.h"
-#include "file_faults.h"
+#include "package_files.h"
 #include "platform/office/ooxml.h"
 
 using testsupport::filesIn;
-using testsupport::FileSizeLimit;
 using testsupport::readFile;
-using testsupport::ReadOnlyFolder;
 using testsupport::writeFile;
 
 namespace {
@@ -48,9 +46,9 @@ private slots:
     void savedPackageReadsBack() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.docx"));
-        samplePackage().save(path);
+        testsupport::savePackage(samplePackage(), path);
 
-        ooxml::Package package = ooxml::Package::open(path);
+        ooxml::Package package = testsupport::packageAt(path);
         QCOMPARE(package.partNames(),
                  QStringList({QStringLiteral("word/document.xml"), QStringLiteral("[Content_Types].xml"),
                               imagePart, customPart, QStringLiteral("_rels/.rels"),
@@ -77,13 +75,13 @@ private slots:
         QTemporaryDir dir;
         const QString first = dir.filePath(QStringLiteral("first.docx"));
         const QString second = dir.filePath(QStringLiteral("second.docx"));
-        samplePackage().save(first);
+        testsupport::savePackage(samplePackage(), first);
 
-        ooxml::Package package = ooxml::Package::open(first);
+        ooxml::Package package = testsupport::packageAt(first);
         package.xml(documentPart).select_node("//w:t").node().text().set("άλλο");
-        package.save(second);
+        testsupport::savePackage(package, second);
 
-        ooxml::Package reread = ooxml::Package::open(second);
+        ooxml::Package reread = testsupport::packageAt(second);
         QCOMPARE(reread.bytes(customPart), foreignXml);
         QCOMPARE(reread.bytes(imagePart), binaryBytes);
         QCOMPARE(QString::fromUtf8(reread.xml(documentPart).select_node("//w:t").node().text().get()),
@@ -97,8 +95,8 @@ private slots:
         package.setBytes(documentPart, "<w:document><w:body><w:p><w:r><w:t xml:space=\"preserve\">   "
                                        "</w:t></w:r></w:p></w:body></w:document>");
         package.xml(documentPart); // parsed and written back from the parsed form
-        package.save(path);
-        QCOMPARE(ooxml::Package::open(path).xml(documentPart).select_node("//w:t").node().text().get(),
+        testsupport::savePackage(package, path);
+        QCOMPARE(testsupport::packageAt(path).xml(documentPart).select_node("//w:t").node().text().get(),
                  "   ");
     }
 
@@ -153,7 +151,7 @@ private slots:
         if (!content.isEmpty())
             writeFile(path, content);
         try {
-            ooxml::Package::open(path);
+            testsupport::packageAt(path);
             QFAIL("opened");
         } catch (const ooxml::Error& e) {
             QVERIFY2(e.message().contains(path) && e.message().contains(cause), e.what());
@@ -184,75 +182,6 @@ private slots:
             QVERIFY2(e.message().contains(documentPart) && e.message().contains(QStringLiteral("x.docx")),
                      e.what());
         }
-    }
-
-    // A save that cannot complete leaves what stood at the path, and no
-    // temporary file behind.
-    void failedSaveLeavesFolderAsItWas_data() {
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("folder missing") << "missing"
-                                        << "ο φάκελος δεν υπάρχει";
-        QTest::newRow("folder read-only") << "read-only"
-                                          << "δεν επιτρέπεται η εγγραφή";
-        QTest::newRow("disk full") << "full"
-                                   << "δεν υπάρχει ελεύθερος χώρος";
-        QTest::newRow("name too long") << "long name"
-                                       << "πολύ μεγάλο";
-        QTest::newRow("folder in the way") << "folder"
-                                           << "υπάρχει φάκελος";
-        QTest::newRow("a name the file system refuses") << "refused name"
-                                                        << "το σύστημα αρχείων του φακέλου δεν δέχεται "
-                                                           "αυτό το όνομα ή αυτή τη λειτουργία";
-        QTest::newRow("a circle of links") << "circle"
-                                           << "η διαδρομή περνά από πάρα πολλούς συνδέσμους στη σειρά";
-    }
-    void failedSaveLeavesFolderAsItWas() {
-        QFETCH(QString, failure);
-        QFETCH(QString, cause);
-        QTemporaryDir dir;
-        const QString before = QStringLiteral("η προηγούμενη αναφορά");
-        QString path = dir.filePath(QStringLiteral("report.doc"));
-        writeFile(path, before.toUtf8());
-        std::unique_ptr<ReadOnlyFolder> readOnly;
-        std::unique_ptr<FileSizeLimit> limit;
-        std::unique_ptr<testsupport::DiskFault> disk;
-        if (failure == "missing")
-            path = dir.filePath(QStringLiteral("gone/report.doc"));
-        else if (failure == "long name")
-            path = dir.filePath(QString(300, u'α') + QStringLiteral(".doc"));
-        else if (failure == "folder") {
-            path += QStringLiteral(".doc");
-            QVERIFY(QDir().mkdir(path));
-        } else if (failure == "read-only") {
-            readOnly = std::make_unique<ReadOnlyFolder>(dir.path());
-            if (!readOnly->ok)
-                QSKIP("this file system cannot make a folder read-only");
-        } else if (failure == "full") {
-            limit = std::make_unique<FileSizeLimit>(16);
-        } else if (failure == "refused name") {
-            disk = std::make_unique<testsupport::DiskFault>([](ooxml::DiskStep step, const QString&) {
-                return step == ooxml::DiskStep::Write ? EINVAL : 0;
-            });
-        } else if (failure == "circle") {
-            path = dir.filePath(QStringLiteral("a.doc"));
-            testsupport::makeLink(QStringLiteral("b.doc"), path);
-            testsupport::makeLink(QStringLiteral("a.doc"), dir.filePath(QStringLiteral("b.doc")));
-        }
-
-        const QStringList filesBefore = filesIn(dir.path());
-        try {
-            samplePackage().save(path);
-            QFAIL("saved");
-        } catch (const ooxml::Error& e) {
-            QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)) && e.message().contains(cause),
-                     e.what());
-        }
-        limit.reset();
-        readOnly.reset();
-        disk.reset();
-        QCOMPARE(filesIn(dir.path()), filesBefore);
-        QCOMPARE(readFile(dir.filePath(QStringLiteral("report.doc"))), before.toUtf8());
     }
 
     // A package that open() would refuse is never written, for once on disk no
@@ -296,7 +225,7 @@ private slots:
         writeFile(path, "η προηγούμενη αναφορά");
         if (!written) {
             try {
-                package.save(path);
+                testsupport::savePackage(package, path);
                 QFAIL("saved");
             } catch (const ooxml::Error& e) {
                 QVERIFY2(e.message().contains(QStringLiteral("μεγαλύτερο από 256 MB")), e.what());
@@ -305,17 +234,8 @@ private slots:
             QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
             return;
         }
-        package.save(path);
-        QCOMPARE(ooxml::Package::open(path).partNames(), package.partNames());
-    }
-
-    void saveReplacesExistingFileWhole() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("report.doc"));
-        writeFile(path, QByteArray(100000, 'x'));
-        samplePackage().save(path);
-        QCOMPARE(ooxml::Package::open(path).bytes(imagePart), binaryBytes);
-        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
+        testsupport::savePackage(package, path);
+        QCOMPARE(testsupport::packageAt(path).partNames(), package.partNames());
     }
 };
 

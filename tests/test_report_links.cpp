@@ -4,7 +4,7 @@
 // (read-only, a template), or cannot be reached, the report is refused as it
 // would be at the file's own path. A link of another user's in a shared folder
 // is not followed, and a name changed while the report is built is not
-// replaced.
+// replaced, nor a folder moved away and replaced.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -301,8 +301,8 @@ private slots:
 
         int writes = 0;
         {
-            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString&) {
-                if (step != ooxml::DiskStep::Write || ++writes != 1)
+            testsupport::DiskFault disk([&](office::DiskStep step, const QString&) {
+                if (step != office::DiskStep::Write || ++writes != 1)
                     return 0;
                 // At the draft's first write, long after the checks.
                 if (earlier)
@@ -343,11 +343,18 @@ private slots:
     }
 
     // While the report is being built, another user moves the report's folder
-    // away and puts a link in its place, to a folder holding a document of that
-    // user's of the report's name. The report goes into the folder that was
-    // checked, wherever it now is, over the earlier report checked there; the
-    // document the link leads to stays as it was.
+    // away and puts something in its place: a link to a folder holding a
+    // document of that user's of the report's name, or a new folder. The path
+    // the user named no longer leads to the folder checked: the report is
+    // refused with one message, and nothing is written or opened; the earlier
+    // report, where it now is, and the other user's document stay as they were.
+    void aFolderSwappedWhileTheReportIsBuilt_data() {
+        QTest::addColumn<QString>("put"); // "link" or "folder"
+        QTest::newRow("a link to another user's folder") << "link";
+        QTest::newRow("a new folder") << "folder";
+    }
     void aFolderSwappedWhileTheReportIsBuilt() {
+        QFETCH(QString, put);
         testsupport::Session session;
         testsupport::ReportProgram program;
         const QTemporaryDir aside;  // where the other user moves the report's folder
@@ -356,7 +363,8 @@ private slots:
         const QString folder = program.reports + QStringLiteral("/έργα");
         QVERIFY(QDir().mkdir(folder));
         const QString name = testsupport::reportName + ".doc";
-        writeFile(folder + u'/' + name, "η αναφορά της περασμένης εβδομάδας");
+        const QByteArray earlierBytes = "η αναφορά της περασμένης εβδομάδας";
+        writeFile(folder + u'/' + name, earlierBytes);
         const QString theirDocument = theirs.filePath(name);
         const QByteArray theirBytes = "ένα έγγραφο άλλου χρήστη";
         writeFile(theirDocument, theirBytes);
@@ -365,23 +373,40 @@ private slots:
 
         int writes = 0;
         {
-            testsupport::DiskFault disk([&](ooxml::DiskStep step, const QString&) {
-                if (step == ooxml::DiskStep::Write && ++writes == 1 && // long after the checks
-                    QFile::rename(folder, moved))
-                    testsupport::makeLink(theirs.path(), folder);
+            testsupport::DiskFault disk([&](office::DiskStep step, const QString&) {
+                if (step == office::DiskStep::Write && ++writes == 1 && // long after the checks
+                    QFile::rename(folder, moved)) {
+                    if (put == "link")
+                        testsupport::makeLink(theirs.path(), folder);
+                    else
+                        QDir().mkdir(folder);
+                }
                 return 0;
             });
             window->create_report->click();
             session.settle();
         }
 
+        const QString report = folder + u'/' + name;
         QVERIFY(writes > 1);
-        QVERIFY2(session.messages.shown.isEmpty(), testsupport::listed(session.messages));
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.messages.shown.front().text,
+                 QStringLiteral("Η αναφορά «%1» δεν δημιουργήθηκε.\nΟ φάκελος «%2» μετακινήθηκε ή "
+                                "αντικαταστάθηκε, ή η διαδρομή «%1» οδηγεί πια αλλού, όσο γραφόταν το "
+                                "έγγραφο, από άλλο πρόγραμμα ή άλλον χρήστη: το έγγραφο δεν γράφτηκε και δεν "
+                                "άλλαξε τίποτα. Ελέγξτε τον φάκελο και δοκιμάστε ξανά.")
+                     .arg(report, folder));
+        QVERIFY(session.desktop.opened.isEmpty());
         QCOMPARE(readFile(theirDocument), theirBytes);
         QCOMPARE(filesIn(theirs.path()), QStringList{name});
-        QVERIFY(testsupport::DocxReader(moved + u'/' + name).body().contains(testsupport::studyDescription));
+        QCOMPARE(readFile(moved + u'/' + name), earlierBytes);
         QCOMPARE(filesIn(moved), QStringList{name});
-        QCOMPARE(testsupport::linkText(folder), theirs.path());
+        if (put == "link")
+            QCOMPARE(testsupport::linkText(folder), theirs.path());
+        else
+            QCOMPARE(filesIn(folder), QStringList());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(testsupport::studyChanged(), QString());
     }
 };
 

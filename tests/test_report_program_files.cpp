@@ -308,6 +308,82 @@ private slots:
                  qPrintable(QStringLiteral("%1 ms, %2 ms").arg(refused).arg(written)));
     }
 
+    // A share is mounted inside files/, and mounted again in the user's folder:
+    // a report named like one of the share's files reaches, by that second
+    // route, a file of the program's on a device of its own, and is refused.
+    void aShareMountedInsideADataFolderAndWhereTheUserSaves() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        testsupport::typeStudy();
+        const QString share = program.folder + QStringLiteral("/files/κοινόχρηστο");
+        const testsupport::TmpfsMount mounted(share);
+        if (!mounted.refusal.isEmpty())
+            QSKIP(qPrintable(mounted.refusal));
+        const QString minutes = share + QStringLiteral("/πρακτικά.doc");
+        const QByteArray minutesBytes = "τα πρακτικά της ομάδας";
+        testsupport::writeFile(minutes, minutesBytes);
+        const QString again = program.reports + QStringLiteral("/κοινόχρηστο");
+        const testsupport::BindMount mountedAgain(share, again);
+        if (!mountedAgain.refusal.isEmpty())
+            QSKIP(qPrintable(mountedAgain.refusal));
+
+        browse* window = testsupport::saveAsWindow(again, QStringLiteral("πρακτικά"));
+        window->create_report->click();
+        session.settle();
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.messages.shown.front().text,
+                 QStringLiteral("Η αναφορά «%1/πρακτικά.doc» δεν δημιουργήθηκε.\nΤο αρχείο «%2» είναι αρχείο "
+                                "του προγράμματος και δεν αντικαθίσταται. Δώστε άλλο όνομα ή επιλέξτε άλλο "
+                                "φάκελο.")
+                     .arg(again, minutes));
+        QCOMPARE(readFile(minutes), minutesBytes);
+        QCOMPARE(filesIn(share), QStringList{QStringLiteral("πρακτικά.doc")});
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+    }
+
+    // Every user of a shared installation may write its words/ folder, since
+    // every report rewrites the description template there. Another user puts
+    // a link in the template's place, to an earlier report of this user's: the
+    // template is written only as its own name, so the link is never followed,
+    // the report is refused with a message naming the link, and the earlier
+    // report stays byte for byte as it was.
+    void aLinkInPlaceOfTheDescriptionTemplate() {
+        testsupport::Session session;
+        testsupport::ReportProgram program;
+        const QTemporaryDir archive;
+        testsupport::typeStudy();
+        const QString descriptionTemplate = program.templatePath(QStringLiteral("perigrafh.doc"));
+        const QString earlierReport = archive.filePath(QStringLiteral("Πάτρα, τελική.doc"));
+        QVERIFY(QFile::copy(program.templatePath(QStringLiteral("eisagwgh.doc")), earlierReport));
+        const QByteArray earlierBytes = readFile(earlierReport);
+        QVERIFY(QFile::remove(descriptionTemplate));
+        testsupport::makeLink(earlierReport, descriptionTemplate);
+        const auto programFilesBefore = program.programFiles();
+
+        browse* window = testsupport::saveAsWindow(program.reports);
+        window->create_report->click();
+        session.settle();
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(
+            session.messages.shown.front().text,
+            QStringLiteral("Η αναφορά «%1/Μελέτη Πάτρας.doc» δεν δημιουργήθηκε.\nΣτη θέση του αρχείου «%2» "
+                           "υπάρχει σύνδεσμος, που δεν ακολουθείται: το αρχείο γράφεται μόνο με το δικό "
+                           "του όνομα, για να μη γραφτεί ποτέ πάνω σε άλλο αρχείο. Αφαιρέστε τον "
+                           "σύνδεσμο και βάλτε στη θέση του το αρχείο.")
+                .arg(program.reports, descriptionTemplate));
+        QCOMPARE(readFile(earlierReport), earlierBytes);
+        QCOMPARE(testsupport::linkText(descriptionTemplate), earlierReport);
+        QCOMPARE(program.programFiles(), programFilesBefore);
+        QCOMPARE(filesIn(program.reports), QStringList());
+        QCOMPARE(filesIn(archive.path()), QStringList{QStringLiteral("Πάτρα, τελική.doc")});
+        QVERIFY(session.desktop.opened.isEmpty());
+        QVERIFY(forms::isVisible(QStringLiteral("browse")));
+        QCOMPARE(testsupport::studyChanged(), QString());
+    }
+
     // A report of the user's that lies in the program's own folder is the
     // user's: a new report replaces it.
     void aReportInTheProgramsFolderIsReplaced() {

@@ -32,8 +32,8 @@ const QString secondDescription = QStringLiteral("Περιγραφή του δε
 // enough for another program's whole save to fall between a save and its
 // reading back.
 testsupport::DiskFault slowTemplateReads(const QString& descriptionTemplate) {
-    return testsupport::DiskFault([descriptionTemplate](ooxml::DiskStep step, const QString& path) {
-        if (step == ooxml::DiskStep::Read && path == descriptionTemplate)
+    return testsupport::DiskFault([descriptionTemplate](office::DiskStep step, const QString& path) {
+        if (step == office::DiskStep::Read && path == descriptionTemplate)
             QThread::msleep(400);
         return 0;
     });

@@ -6,6 +6,7 @@
 
 #include "docx_reader.h"
 #include "file_contents.h"
+#include "package_files.h"
 #include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
 #include "platform/office/word_blank.h"
@@ -50,7 +51,7 @@ QByteArray table(int rows, int columns) {
 QString writeDocument(const QString& path, const QByteArray& body) {
     ooxml::Package package = word::blankPackage();
     package.setBytes(documentPart, documentXml(body));
-    package.save(path);
+    testsupport::savePackage(package, path);
     return path;
 }
 
@@ -90,7 +91,7 @@ QString writeRichSource(const QString& path) {
         if (external)
             r.append_attribute("TargetMode") = "External";
     }
-    package.save(path);
+    testsupport::savePackage(package, path);
     return path;
 }
 
@@ -114,7 +115,7 @@ private slots:
         word::Document& doc = app.documents().add();
         QCOMPARE(doc.paragraphs().count(), 1);
         QVERIFY(doc.fullName().isEmpty());
-        doc.saveAs(dir.filePath(QStringLiteral("r.doc")));
+        doc.saveAs(office::SaveTarget(dir.filePath(QStringLiteral("r.doc"))));
         QCOMPARE(doc.fullName(), dir.filePath(QStringLiteral("r.doc")));
 
         DocxReader report(dir.filePath(QStringLiteral("r.doc")));
@@ -128,7 +129,7 @@ private slots:
         QTemporaryDir dir;
         word::Application app;
         word::Document& doc = app.documents().add();
-        doc.saveAs(dir.filePath(QStringLiteral("r.doc")));
+        doc.saveAs(office::SaveTarget(dir.filePath(QStringLiteral("r.doc"))));
         doc.content().setText(QStringLiteral("αλλαγή που δεν γράφτηκε"));
         for (const QString& spelling :
              {dir.filePath(QStringLiteral("r.doc")), dir.path() + QStringLiteral("//r.doc"),
@@ -179,7 +180,7 @@ private slots:
         const QString source = writeRichSource(dir.filePath(QStringLiteral("source.doc")));
         word::Application first;
         word::Document& report = first.documents().add();
-        report.saveAs(dir.filePath(QStringLiteral("report.doc")));
+        report.saveAs(office::SaveTarget(dir.filePath(QStringLiteral("report.doc"))));
         ooxml::Package& reportPackage = report.package();
         reportPackage.setBytes(QStringLiteral("word/media/image1.png"), QByteArray("other"));
 
@@ -225,7 +226,7 @@ private slots:
         report.paragraphs().item(1).range().paste();
         QCOMPARE(report.tables().count(), 1);
         QCOMPARE(report.paragraphs().count(), 5); // four cells and the closing paragraph
-        report.saveAs(dir.filePath(QStringLiteral("r.doc")));
+        report.saveAs(office::SaveTarget(dir.filePath(QStringLiteral("r.doc"))));
         QCOMPARE(DocxReader(dir.filePath(QStringLiteral("r.doc"))).body(), QStringList({"[table]", ""}));
     }
 
@@ -342,7 +343,7 @@ private slots:
         QCOMPARE(readFile(path).size(), before.size());
         QVERIFY(readFile(path) != before);
         word::Document& target = app.documents().add();
-        target.saveAs(dir.filePath(QStringLiteral("r.doc")));
+        target.saveAs(office::SaveTarget(dir.filePath(QStringLiteral("r.doc"))));
         app.documents().open(path).content().copy();
         app.activeDocument().close();
         target.paragraphs().item(1).range().paste();

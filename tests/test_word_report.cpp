@@ -423,8 +423,8 @@ private slots:
             fullTemporaryFolder = std::make_unique<testsupport::TemporaryFolder>();
             const QString temporary = fullTemporaryFolder->path;
             full = std::make_unique<testsupport::DiskFault>(
-                [temporary](ooxml::DiskStep step, const QString& path) {
-                    return step == ooxml::DiskStep::Write && path.startsWith(temporary + u'/') ? ENOSPC : 0;
+                [temporary](office::DiskStep step, const QString& path) {
+                    return step == office::DiskStep::Write && path.startsWith(temporary + u'/') ? ENOSPC : 0;
                 });
             named = QStringLiteral("Ο προσωρινός φάκελος «%1»").arg(temporary);
         } else if (fault == "folder at the path") {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/office/ooxml.h"
+#include "platform/office/save_target.h"
 #include "platform/office/word_blank.h"
 
 int main(int argc, char** argv) {
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
         ooxml::Package package = word::blankPackage();
         package.setBytes(documentPart, source.readAll());
         package.xml(documentPart); // checked well-formed, and written without the source's indentation
-        package.save(QString::fromLocal8Bit(argv[2]));
+        office::SaveTarget(QString::fromLocal8Bit(argv[2])).write(package.toBytes());
     } catch (const ooxml::Error& e) {
         std::fprintf(stderr, "%s: %s\n", argv[1], e.what());
         return 1;

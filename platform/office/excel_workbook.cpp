@@ -8,6 +8,8 @@
 #include "excel_sheet.h"
 #include "excel_xml.h"
 #include "platform/desktop/file_names.h"
+#include "read_file.h"
+#include "save_target.h"
 
 namespace excel {
 
@@ -56,7 +58,8 @@ WorkbookFile::WorkbookFile(const QString& path)
 void WorkbookFile::load() {
     const QString notWorkbook =
         QStringLiteral("Το αρχείο %1 δεν είναι βιβλίο εργασίας του Excel.").arg(desktop::quoted(filePath));
-    auto opened = std::make_unique<ooxml::Package>(ooxml::Package::open(filePath));
+    auto opened = std::make_unique<ooxml::Package>(
+        ooxml::Package::fromBytes(office::readFile(filePath), QDir::toNativeSeparators(filePath)));
     const QString main =
         opened->relatedPart(QString(), QString::fromLatin1(ooxml::officeDocumentRelationship));
     if (main.isEmpty() || !opened->contains(main) || !kindOf(opened->contentType(main)))
@@ -123,7 +126,7 @@ QString WorkbookFile::currentFile() {
     const QString copy = file.fileName();
     file.close();
     try {
-        package->save(copy);
+        office::SaveTarget(copy).write(package->toBytes());
     } catch (const Error&) {
         QFile::remove(copy);
         throw;

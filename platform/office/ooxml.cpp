@@ -1,23 +1,15 @@
 #include "ooxml.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSet>
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <functional>
 #include <limits>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
 
 #include "platform/desktop/file_names.h"
-#include "save_target.h"
 
 namespace ooxml {
 
@@ -37,37 +29,6 @@ QString quotedPart(const QString& part) {
 }
 
 } // namespace
-
-QString failureCause(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return QStringLiteral("δεν υπάρχει ελεύθερος χώρος στον δίσκο");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("δεν επιτρέπεται η εγγραφή στον φάκελο");
-    case EROFS:
-        return QStringLiteral("ο δίσκος είναι μόνο για ανάγνωση");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("ο φάκελος δεν υπάρχει");
-    case ENAMETOOLONG:
-        return QStringLiteral("το όνομα του αρχείου είναι πολύ μεγάλο");
-    case EISDIR:
-        return QStringLiteral("στη θέση του αρχείου υπάρχει φάκελος");
-    case EIO:
-        return QStringLiteral("ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα εισόδου/εξόδου)");
-    case ELOOP:
-        return QStringLiteral("η διαδρομή περνά από πάρα πολλούς συνδέσμους στη σειρά ή από συνδέσμους "
-                              "που δείχνουν ο ένας στον άλλον");
-    case EINVAL:
-        return QStringLiteral(
-            "το σύστημα αρχείων του φακέλου δεν δέχεται αυτό το όνομα ή αυτή τη λειτουργία");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
 
 namespace {
 
@@ -221,31 +182,6 @@ bool nestedTooDeep(const pugi::xml_node root) {
     return false;
 }
 
-std::function<int(DiskStep, const QString&)>& diskFault() {
-    static std::function<int(DiskStep, const QString&)> fault;
-    return fault;
-}
-
-// The errno value the disk fails this step of a save with, or 0.
-int faultAt(DiskStep step, const QString& path) {
-    return diskFault() ? diskFault()(step, path) : 0;
-}
-
-void writeAll(int fd, const QByteArray& data) {
-    const char* at = data.constData();
-    qsizetype left = data.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, at, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            throw errno;
-        }
-        at += written;
-        left -= written;
-    }
-}
-
 } // namespace
 
 struct Package::Part {
@@ -299,24 +235,6 @@ Package::Package() = default;
 Package::~Package() = default;
 Package::Package(Package&&) noexcept = default;
 Package& Package::operator=(Package&&) noexcept = default;
-
-Package Package::open(const QString& path) {
-    return fromBytes(readFile(path), QDir::toNativeSeparators(path));
-}
-
-QByteArray Package::readFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("Το αρχείο %1 δεν βρέθηκε.").arg(quoted(path)));
-    const auto unreadable = [&](const QString& cause) {
-        return Error(QStringLiteral("Το αρχείο %1 δεν διαβάζεται (%2).").arg(quoted(path), cause));
-    };
-    if (const int error = faultAt(DiskStep::Read, path))
-        throw unreadable(failureCause(error));
-    if (!file.open(QIODevice::ReadOnly))
-        throw unreadable(file.errorString());
-    return file.readAll();
-}
 
 Package Package::fromBytes(const QByteArray& zip, const QString& name) {
     Package package;
@@ -589,134 +507,6 @@ QByteArray Package::toBytes() const {
     if (out.isEmpty())
         throw Error(QStringLiteral("Δεν ήταν δυνατή η σύνθεση του εγγράφου."));
     return out;
-}
-
-void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault) {
-    diskFault() = std::move(fault);
-}
-
-NotSaved::NotSaved(const QString& path, int error)
-    : Error(QStringLiteral("Το αρχείο %1 δεν αποθηκεύτηκε: %2.").arg(quoted(path), failureCause(error)))
-    , path(path)
-    , error(error) {}
-
-NotSaved notSaved(const QString& path, int error) {
-    return NotSaved(path, error);
-}
-
-namespace {
-
-// What the disk answers to a wait for it (the errno value of a failed fsync, or
-// 0); a test's disk fault answers in its place.
-int waitForDisk(int fd, const QString& path) {
-    if (const int fault = faultAt(DiskStep::Flush, path))
-        return fault;
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-// The folder's entries on the disk: a file renamed into it keeps its new name
-// through a power cut, and the file it replaced does not come back. Some file
-// systems (network shares among them) keep no such entries to wait for, and
-// say so.
-int waitForFolder(const office::SaveTarget& target) {
-    const int fd = ::openat(target.folderDescriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = waitForDisk(fd, target.folder());
-    ::close(fd);
-    return error == EINVAL || error == ENOTSUP ? 0 : error;
-}
-
-// A new file of a name of its own in the folder, named into `name`, open for
-// writing; -1 with errno set when none could be made.
-int temporaryFileIn(int folder, QByteArray& name) {
-    constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = ".vorlux-";
-        for (int i = 0; i < 6; ++i)
-            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-        const int fd = ::openat(folder, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-// Writes data as the target's file, atomically: a temporary file in its folder,
-// renamed to its name when complete.
-void write(const QByteArray& data, const office::SaveTarget& target, Package::Durability durability) {
-    const QString& path = target.path();
-    const QByteArray name = QFile::encodeName(target.name());
-    if (name.size() > NAME_MAX)
-        throw notSaved(path, ENAMETOOLONG);
-    const int folder = target.folderDescriptor();
-
-    QByteArray temporary;
-    const int fd = temporaryFileIn(folder, temporary);
-    if (fd < 0)
-        throw notSaved(path, errno);
-    try {
-        // A replaced file keeps its permissions; a new one gets the usual ones.
-        struct stat existing;
-        mode_t mode;
-        if (::fstatat(folder, name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
-            !S_ISLNK(existing.st_mode)) {
-            mode = existing.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        if (::fchmod(fd, mode) != 0)
-            throw errno;
-        if (const int error = faultAt(DiskStep::Write, path))
-            throw error;
-        writeAll(fd, data);
-        if (durability == Package::Durability::Flushed)
-            if (const int error = waitForDisk(fd, path))
-                throw error;
-        if (::close(fd) != 0) {
-            const int error = errno;
-            ::unlinkat(folder, temporary.constData(), 0);
-            throw notSaved(path, error);
-        }
-    } catch (int error) {
-        ::close(fd);
-        ::unlinkat(folder, temporary.constData(), 0);
-        throw notSaved(path, error);
-    }
-    // The name must still hold what the checks saw: were it swapped meanwhile
-    // (for a link to another file, say), the rename would replace what no
-    // check has seen.
-    try {
-        target.checkUnchanged();
-    } catch (...) {
-        ::unlinkat(folder, temporary.constData(), 0);
-        throw;
-    }
-    if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
-        const int error = errno;
-        ::unlinkat(folder, temporary.constData(), 0);
-        throw notSaved(path, error);
-    }
-    if (durability == Package::Durability::Flushed)
-        if (const int error = waitForFolder(target))
-            throw Unconfirmed(path, error);
-}
-
-} // namespace
-
-QByteArray Package::save(const QString& path, Durability durability) const {
-    const QByteArray data = toBytes();
-    write(data, office::SaveTarget(path), durability);
-    return data;
-}
-
-QByteArray Package::save(const office::SaveTarget& target, Durability durability) const {
-    const QByteArray data = toBytes();
-    write(data, target, durability);
-    return data;
 }
 
 } // namespace ooxml

@@ -1,7 +1,9 @@
 #pragma once
 // An Office Open XML package: the zip file behind a .docx-like document or an
-// .xlsx-like workbook. Parts are kept as read; a part is parsed only when asked
-// for as XML, so parts nobody touches are written back byte for byte.
+// .xlsx-like workbook, taken from bytes and turned back into bytes; the files
+// they come from and go to are the office layer's (read_file.h, save_target.h).
+// Parts are kept as read; a part is parsed only when asked for as XML, so parts
+// nobody touches are written back byte for byte.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -13,41 +15,10 @@
 
 #include "office_error.h"
 
-namespace office {
-class SaveTarget;
-}
-
 namespace ooxml {
 
 // Every failure of the package layer.
 using Error = office::Error;
-
-// The cause of a failed file operation (an errno value), as the user reads it.
-QString failureCause(int error);
-// "The file at path was not saved", with the cause; the path and the errno
-// value stay with it for a caller that words it otherwise.
-class NotSaved : public Error {
-public:
-    NotSaved(const QString& path, int error);
-    QString path;
-    int error;
-};
-NotSaved notSaved(const QString& path, int error);
-// The file took its name, but its folder's wait for the disk failed: the new
-// file stands in place, and the disk did not confirm that it stays there.
-class Unconfirmed : public NotSaved {
-public:
-    using NotSaved::NotSaved;
-};
-
-// Tests make the disk fail with this: every save asks it in place of writing its
-// file and in place of the answer of each wait for the disk (its file's, then,
-// once the file has its name, its folder's), and every read of a package's file
-// asks it before it reads; each time with the path of that file or folder. A
-// nonzero errno value fails that step as the disk would. Empty, as it starts:
-// the disk as it is.
-enum class DiskStep { Write, Flush, Read };
-void setDiskFault(std::function<int(DiskStep step, const QString& path)> fault);
 
 inline constexpr const char* contentTypesPart = "[Content_Types].xml";
 inline constexpr const char* relationshipsNamespace =
@@ -69,12 +40,9 @@ public:
     Package(Package&&) noexcept;
     Package& operator=(Package&&) noexcept;
 
-    // Reads the package at path. Throws Error when the file is missing, cannot be
-    // read, is not a zip file or has no content types.
-    static Package open(const QString& path);
-    // The file's bytes, with the same failures as open.
-    static QByteArray readFile(const QString& path);
-    // The same from bytes in memory; label names the source in messages.
+    // The package held in a file's bytes (office::readFile); label names the
+    // file in messages. Throws Error when they are not a zip file or have no
+    // content types.
     static Package fromBytes(const QByteArray& zip, const QString& label);
 
     // Part names as stored in the zip ("word/document.xml"), in package order.
@@ -110,25 +78,10 @@ public:
     QString relatedPart(const QString& source, const QString& type) const;
 
     // Whether open() would take the package as it now stands: no part larger
-    // than 256 MB, and not 256 MB together. toBytes() and save() refuse any other.
+    // than 256 MB, and not 256 MB together. toBytes() refuses any other.
     bool readable() const;
+    // The package as a zip file's bytes, to be written (office::SaveTarget).
     QByteArray toBytes() const;
-    // Whether save waits for the disk, before the file takes the path's name and
-    // for its folder after: a document saved again and again while it is built
-    // need not, one the user keeps does.
-    enum class Durability { Flushed, Unflushed };
-    // Writes the package to path atomically: a temporary file in the same folder,
-    // renamed over path only when complete. A link at path stays: the file it
-    // names is the one written (office::SaveTarget). Throws Error and leaves path
-    // as it was; only a failed wait for the folder comes after the rename
-    // (Unconfirmed), and leaves the new file in place. A folder whose file
-    // system has no such wait (EINVAL, ENOTSUP) has nothing to wait for.
-    // Returns the bytes written.
-    QByteArray save(const QString& path, Durability durability = Durability::Flushed) const;
-    // The same at a target resolved earlier (and checked, office::checkSave):
-    // written into the folder resolved then, and refused, with nothing
-    // changed, when the name no longer holds what it held then.
-    QByteArray save(const office::SaveTarget& target, Durability durability = Durability::Flushed) const;
 
 private:
     struct Part;

@@ -1,10 +1,8 @@
 #include "save_rules.h"
 
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
-#include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <optional>
 #include <set>
@@ -13,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "ooxml.h"
+#include "office_error.h"
 #include "platform/desktop/file_names.h"
 
 namespace office {
@@ -43,45 +41,56 @@ std::optional<Identity> identityOf(const QString& path) {
 }
 
 // The first file under folder, at any depth, that is the file with this
-// identity, by the path the program names it with; empty when none is. A
-// folder met again (a bind mount shows it twice) is entered once only.
+// identity, by the path the program names it with; empty when none is. Names
+// are taken as the bytes the system gives, so no name is lost to decoding. A
+// folder met again (a bind mount shows it twice, a mount inside shows another
+// file system) is entered once only.
 QString fileUnder(const QString& folder, const Identity& file, std::set<Identity>& entered) {
-    std::vector<QString> folders{folder};
+    std::vector<QByteArray> folders{QFile::encodeName(folder)};
     while (!folders.empty()) {
-        const QString at = std::move(folders.back());
+        const QByteArray at = std::move(folders.back());
         folders.pop_back();
-        const auto identity = identityOf(at);
-        if (!identity || !entered.insert(*identity).second)
+        const int fd = ::open(at.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat self;
+        if (fd < 0)
             continue;
-        QDirIterator entries(at, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        while (entries.hasNext()) {
-            const QString name = entries.next();
-            struct stat entry;
-            if (::lstat(QFile::encodeName(name).constData(), &entry) != 0)
-                continue;
-            if (S_ISDIR(entry.st_mode))
-                folders.push_back(name);
-            else if (identityOf(name) == file) // a link among them stands for what it names
-                return name;
+        DIR* entries =
+            ::fstat(fd, &self) == 0 && entered.insert(identityOf(self)).second ? ::fdopendir(fd) : nullptr;
+        if (!entries) {
+            ::close(fd);
+            continue;
         }
+        while (const dirent* entry = ::readdir(entries)) {
+            const QByteArray name(entry->d_name);
+            if (name == "." || name == "..")
+                continue;
+            struct stat found;
+            if (::fstatat(fd, entry->d_name, &found, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISDIR(found.st_mode)) {
+                folders.push_back(at + '/' + name);
+                continue;
+            }
+            // A link among them stands for what it names.
+            if (S_ISLNK(found.st_mode) && ::fstatat(fd, entry->d_name, &found, 0) != 0)
+                continue;
+            if (identityOf(found) == file) {
+                ::closedir(entries);
+                return QFile::decodeName(at + '/' + name);
+            }
+        }
+        ::closedir(entries);
     }
     return QString();
 }
 
 // Every file of the installation other than its templates, by the path the
-// program names it with, that is this file; empty when none is.
+// program names it with, that is this file; empty when none is. Every data
+// folder is looked through, whatever device the file is on: a share mounted
+// inside one of them may be mounted again where the user saves.
 QString programFileWith(const struct stat& file, const Installation& installation) {
     if (identityOf(installation.program) == identityOf(file))
         return installation.program;
-    // A file of one name only, on a device none of the data folders is on, is
-    // none of their files: no need to look through them all.
-    const bool onADataFolderDevice = std::any_of(installation.dataFolders.begin(),
-                                                 installation.dataFolders.end(), [&](const QString& folder) {
-                                                     const auto identity = identityOf(folder);
-                                                     return identity && identity->device == file.st_dev;
-                                                 });
-    if (file.st_nlink <= 1 && !onADataFolderDevice)
-        return QString();
     std::set<Identity> entered;
     for (const QString& folder : installation.dataFolders) {
         const QString name = fileUnder(folder, identityOf(file), entered);
@@ -147,13 +156,39 @@ void refuseDataFolder(const SaveTarget& target, const Installation& installation
 }
 
 // A word processor does not replace a file that its owner made read-only: no
-// one may write it, or this user may not.
+// one may write it, or this user may not. On a disk that is read-only as a
+// whole, the disk is what stops it, and another name would not help.
 void refuseReadOnly(const SaveTarget& target, const struct stat& file) {
-    if ((file.st_mode & 0222) == 0 ||
-        ::faccessat(target.folderDescriptor(), QFile::encodeName(target.name()).constData(), W_OK, 0) != 0)
+    const bool writable = (file.st_mode & 0222) != 0 &&
+                          ::faccessat(target.folderDescriptor(), target.name().constData(), W_OK, 0) == 0;
+    if (!writable && errno == EROFS)
+        throw NotSaved(target.path(), EROFS);
+    if (!writable)
         throw refusal(target.path(),
                       "Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. Δώστε άλλο "
                       "όνομα ή επιλέξτε άλλο φάκελο.");
+}
+
+// What stands at the name, when it is neither a document nor a folder, as the
+// user reads it; empty for a document.
+QString kindOfSpecial(const struct stat& file) {
+    if (S_ISSOCK(file.st_mode))
+        return QStringLiteral("υποδοχή επικοινωνίας προγραμμάτων (socket)");
+    if (S_ISFIFO(file.st_mode))
+        return QStringLiteral("σωλήνωση επικοινωνίας προγραμμάτων (FIFO)");
+    if (S_ISCHR(file.st_mode) || S_ISBLK(file.st_mode))
+        return QStringLiteral("αρχείο συσκευής");
+    return QString();
+}
+
+// A socket, a pipe or a device at the name is some program's way in or out,
+// never a document: it is not replaced.
+void refuseSpecial(const SaveTarget& target, const struct stat& file) {
+    const QString kind = kindOfSpecial(file);
+    if (!kind.isEmpty())
+        throw Error(QStringLiteral("Στη θέση του αρχείου %1 υπάρχει %2, όχι έγγραφο, και δεν αντικαθίσταται. "
+                                   "Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
+                        .arg(quoted(target.path()), kind));
 }
 
 } // namespace
@@ -169,7 +204,9 @@ SaveTarget checkSave(const QString& path, const Installation& installation) {
         refuseProgramFile(*file, installation);
     refuseDataFolder(target, installation);
     if (file && S_ISDIR(file->st_mode))
-        throw ooxml::notSaved(path, EISDIR);
+        throw NotSaved(path, EISDIR);
+    if (file)
+        refuseSpecial(target, *file);
     if (file)
         refuseReadOnly(target, *file);
     // Checked before anything is written: a document that could not be saved

@@ -26,9 +26,9 @@ int cannotCreateIn(const QString& folder);
 // Refuses, with office::Error and a message for the user, a save at path (as
 // SaveTarget resolves it) that would replace a template or any other file of
 // the installation, write into one of its data folders, replace a read-only
-// file or a folder, or go into a folder it cannot be made in. Returns the
-// target it checked, for the save to write: the file checked is the file
-// written.
+// file, a folder, or a socket, pipe or device, or go into a folder (or onto a
+// read-only disk) it cannot be made in. Returns the target it checked, for the
+// save to write: the file checked is the file written.
 SaveTarget checkSave(const QString& path, const Installation& installation);
 
 } // namespace office

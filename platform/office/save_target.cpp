@@ -1,3 +1,4 @@
+// Where a save writes: the path resolved step by step, as the system resolves it.
 #include "save_target.h"
 
 #include <QFile>
@@ -7,8 +8,9 @@
 #include <string>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
-#include "ooxml.h"
+#include "office_error.h"
 #include "platform/desktop/file_names.h"
 
 namespace office {
@@ -17,17 +19,23 @@ namespace {
 
 using desktop::quoted;
 
-// As many links as the system itself follows before it gives up (ELOOP).
+// As many links as the system itself follows in one path before it gives up
+// (ELOOP), those on the way to each link's folder included.
 constexpr int mostLinks = 40;
 
 // The system's own name for an open folder; otherwise where it cannot tell.
-QString nameOf(int folder, const QString& otherwise) {
+QByteArray systemNameOf(int folder, const QByteArray& otherwise) {
     char name[PATH_MAX];
     const std::string entry = "/proc/self/fd/" + std::to_string(folder);
     const ssize_t size = ::readlink(entry.c_str(), name, sizeof name);
     if (size <= 0 || size == sizeof name || name[0] != '/')
         return otherwise;
-    return QFile::decodeName(QByteArray(name, size));
+    return QByteArray(name, size);
+}
+
+// A name in a folder, as a message names it ("/x.doc" in the root, not "//x.doc").
+QByteArray joined(const QByteArray& folder, const QByteArray& name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
 // The system follows a link that lies in a sticky folder everybody may write
@@ -42,26 +50,40 @@ bool followable(int folder, const struct stat& link) {
     return !everybodys || link.st_uid == ::geteuid() || link.st_uid == shared.st_uid;
 }
 
-// The first folder on the way to `folder` (a path resolved from `from`) that
-// cannot be opened: the one a message names when `folder` cannot be reached.
-QString firstUnreachable(int from, const QString& folder) {
-    QString way = folder.startsWith(u'/') ? QStringLiteral("/") : QString();
-    for (const QString& step : folder.split(u'/', Qt::SkipEmptyParts)) {
-        if (!way.isEmpty() && !way.endsWith(u'/'))
-            way += u'/';
-        way += step;
-        const int fd = ::openat(from, QFile::encodeName(way).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return way;
-        ::close(fd);
-    }
-    return folder;
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
+
+// The steps of a path still to be taken, the next one last: folders' names,
+// and, last of all, the file's name. A path that ends in "/" names a folder:
+// its last step is the empty name.
+class Steps {
+public:
+    // Puts the steps of text before those still to be taken; whether they are
+    // the path's last (the text names the file) or lead on to those.
+    void takeFirst(const QByteArray& text) {
+        const QList<QByteArray> parts = text.split('/');
+        const bool last = pending.empty();
+        for (qsizetype i = parts.size() - 1; i >= 0; --i)
+            if (!parts[i].isEmpty() || (last && i == parts.size() - 1))
+                pending.push_back(parts[i]);
+    }
+    QByteArray next() {
+        QByteArray step = std::move(pending.back());
+        pending.pop_back();
+        return step;
+    }
+    bool empty() const { return pending.empty(); }
+
+private:
+    std::vector<QByteArray> pending;
+};
 
 } // namespace
 
-SaveTarget::SaveTarget(const QString& path)
-    : path_(path) {
+SaveTarget::SaveTarget(const QString& path, Links links)
+    : path_(path)
+    , links_(links) {
     try {
         resolve();
     } catch (...) {
@@ -71,60 +93,100 @@ SaveTarget::SaveTarget(const QString& path)
 }
 
 void SaveTarget::resolve() {
-    QString at = path_;
-    for (int links = 0;; ++links) {
-        const qsizetype slash = at.lastIndexOf(u'/');
-        const QString folderText = slash < 0    ? QStringLiteral(".")
-                                   : slash == 0 ? QStringLiteral("/")
-                                                : at.left(slash);
-        const QString name = at.mid(slash + 1);
-        if (name.isEmpty() || name == u"." || name == u"..")
-            throw ooxml::notSaved(path_, EISDIR);
-        // The path's own folder from the current folder, a link's from the
-        // link's folder: ".." and links in it resolved by the system.
-        const int from = folderFd >= 0 ? folderFd : AT_FDCWD;
-        const int opened =
-            ::openat(from, QFile::encodeName(folderText).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        const int openError = errno;
-        // A folder as the text names it, seen from where it is resolved.
-        const auto named = [&](const QString& text) {
-            return text.startsWith(u'/') || folder_.isEmpty() ? text : folder_ + u'/' + text;
-        };
-        if (opened < 0) {
-            folder_ = named(firstUnreachable(from, folderText));
-            refuseFolder(openError);
-        }
+    // The folder reached so far, held open, and its name as written.
+    QByteArray written;
+    const auto enter = [&](int folder) {
         closeFolder();
-        folderFd = opened;
-        folder_ = nameOf(opened, named(folderText));
-        name_ = name;
+        folderFd = folder;
+    };
+    const auto startFrom = [&](const QByteArray& text) {
+        const bool fromRoot = text.startsWith('/');
+        enter(::open(fromRoot ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (folderFd < 0)
+            throw NotSaved(path_, errno);
+        written = fromRoot ? QByteArray("/") : systemNameOf(folderFd, ".");
+    };
+    // A folder on the way cannot be reached.
+    const auto unreachable = [&](const QByteArray& step, int error) {
+        folder_ = joined(systemNameOf(folderFd, written), step);
+        refuseFolder(error);
+    };
 
-        const QByteArray entryName = QFile::encodeName(name_);
+    const QByteArray start = QFile::encodeName(path_);
+    Steps steps;
+    steps.takeFirst(start);
+    startFrom(start);
+    int links = 0;
+    while (true) {
+        const QByteArray step = steps.next();
+        const bool isName = steps.empty();
+        if (!isName && (step.isEmpty() || step == "."))
+            continue;
+        if (isName && (step.isEmpty() || step == "." || step == ".."))
+            throw NotSaved(path_, EISDIR);
+        if (step == "..") {
+            // The folder's own "..", as the system takes it: a link's folder's parent.
+            const int parent = ::openat(folderFd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (parent < 0)
+                unreachable(step, errno);
+            enter(parent);
+            written = joined(written, step);
+            continue;
+        }
         struct stat entry;
-        if (::fstatat(folderFd, entryName.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(folderFd, step.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             const int error = errno;
+            if (!isName)
+                unreachable(step, error);
+            folder_ = systemNameOf(folderFd, written);
+            name_ = step;
             if (error == ENOENT)
                 return; // nothing there yet: the save makes the file
             refuseFolder(error);
         }
-        if (!S_ISLNK(entry.st_mode)) {
+        if (S_ISLNK(entry.st_mode)) {
+            const QByteArray link = joined(systemNameOf(folderFd, written), step);
+            if (isName && links_ == Links::Refused)
+                throw Error(
+                    QStringLiteral("Στη θέση του αρχείου %1 υπάρχει σύνδεσμος, που δεν ακολουθείται: το "
+                                   "αρχείο γράφεται μόνο με το δικό του όνομα, για να μη γραφτεί ποτέ "
+                                   "πάνω σε άλλο αρχείο. Αφαιρέστε τον σύνδεσμο και βάλτε στη θέση "
+                                   "του το αρχείο.")
+                        .arg(quoted(QFile::decodeName(link))));
+            if (++links > mostLinks)
+                throw NotSaved(path_, ELOOP);
+            link_ = link;
+            if (!followable(folderFd, entry))
+                throw Error(
+                    QStringLiteral("Ο σύνδεσμος %1 ανήκει σε άλλον χρήστη και βρίσκεται σε κοινόχρηστο "
+                                   "φάκελο, όπου μπορούν να γράψουν όλοι: δεν ακολουθείται, γιατί θα "
+                                   "μπορούσε να οδηγήσει το έγγραφο πάνω σε οποιοδήποτε αρχείο σας. "
+                                   "Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
+                        .arg(quoted(QFile::decodeName(link_))));
+            char text[PATH_MAX];
+            const ssize_t size = ::readlinkat(folderFd, step.constData(), text, sizeof text);
+            if (size <= 0 || size == sizeof text)
+                throw NotSaved(path_, size < 0 ? errno : ENAMETOOLONG);
+            const QByteArray target(text, size);
+            steps.takeFirst(target);
+            if (target.startsWith('/'))
+                startFrom(target);
+            continue;
+        }
+        if (isName) {
+            folder_ = systemNameOf(folderFd, written);
+            name_ = step;
             existing_ = entry;
             return;
         }
-        if (links == mostLinks)
-            throw ooxml::notSaved(path_, ELOOP);
-        link_ = file();
-        if (!followable(folderFd, entry))
-            throw Error(QStringLiteral("Ο σύνδεσμος %1 ανήκει σε άλλον χρήστη και βρίσκεται σε κοινόχρηστο "
-                                       "φάκελο, όπου μπορούν να γράψουν όλοι: δεν ακολουθείται, γιατί θα "
-                                       "μπορούσε να οδηγήσει το έγγραφο πάνω σε οποιοδήποτε αρχείο σας. "
-                                       "Δώστε άλλο όνομα ή επιλέξτε άλλο φάκελο.")
-                            .arg(quoted(link_)));
-        char text[PATH_MAX];
-        const ssize_t size = ::readlinkat(folderFd, entryName.constData(), text, sizeof text);
-        if (size <= 0 || size == sizeof text)
-            throw ooxml::notSaved(path_, size < 0 ? errno : ENAMETOOLONG);
-        at = QFile::decodeName(QByteArray(text, size));
+        if (!S_ISDIR(entry.st_mode))
+            unreachable(step, ENOTDIR);
+        const int folder =
+            ::openat(folderFd, step.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder < 0)
+            unreachable(step, errno);
+        enter(folder);
+        written = joined(written, step);
     }
 }
 
@@ -134,6 +196,7 @@ SaveTarget::~SaveTarget() {
 
 SaveTarget::SaveTarget(SaveTarget&& other) noexcept
     : path_(std::move(other.path_))
+    , links_(other.links_)
     , folder_(std::move(other.folder_))
     , name_(std::move(other.name_))
     , link_(std::move(other.link_))
@@ -146,32 +209,55 @@ void SaveTarget::closeFolder() {
     folderFd = -1;
 }
 
+QString SaveTarget::folder() const {
+    return QFile::decodeName(folder_);
+}
+
+QString SaveTarget::file() const {
+    return QFile::decodeName(joined(folder_, name_));
+}
+
 int SaveTarget::cannotCreate() const {
     return ::faccessat(folderFd, ".", W_OK | X_OK, 0) == 0 ? 0 : errno;
 }
 
 void SaveTarget::refuseFolder(int error) const {
     if (link_.isEmpty())
-        throw ooxml::notSaved(path_, error);
+        throw NotSaved(path_, error);
     throw Error(QStringLiteral("Ο σύνδεσμος %1 οδηγεί στον φάκελο %2, όπου δεν μπορεί να αποθηκευτεί το "
                                "αρχείο: %3.")
-                    .arg(quoted(link_), quoted(folder_), ooxml::failureCause(error)));
+                    .arg(quoted(QFile::decodeName(link_)), quoted(folder()), failureCause(error)));
 }
 
 void SaveTarget::checkUnchanged() const {
-    const QByteArray entryName = QFile::encodeName(name_);
     struct stat now;
-    const bool there = ::fstatat(folderFd, entryName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool there = ::fstatat(folderFd, name_.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
     const int error = there ? 0 : errno;
     if (error != 0 && error != ENOENT)
-        throw ooxml::notSaved(path_, error);
-    const bool same =
-        existing_ ? there && now.st_dev == existing_->st_dev && now.st_ino == existing_->st_ino : !there;
-    if (!same)
+        throw NotSaved(path_, error);
+    if (existing_ ? !there || !sameFile(now, *existing_) : there)
         throw Error(QStringLiteral("Στη θέση του αρχείου %1 μπήκε, όσο γραφόταν το έγγραφο, άλλο αρχείο ή "
                                    "σύνδεσμος, από άλλο πρόγραμμα ή άλλον χρήστη: δεν αντικαταστάθηκε και "
                                    "δεν άλλαξε τίποτα. Ελέγξτε τον φάκελο και δοκιμάστε ξανά.")
                         .arg(quoted(file())));
+
+    // The path as it now resolves: a folder moved away and another (or a
+    // link) put in its place would have the file written where the path no
+    // longer leads, and the path then name another file.
+    std::optional<SaveTarget> again;
+    try {
+        again.emplace(path_, links_);
+    } catch (const Error&) {
+    }
+    struct stat held, found;
+    const bool same = again && again->name_ == name_ && ::fstat(folderFd, &held) == 0 &&
+                      ::fstat(again->folderFd, &found) == 0 && sameFile(held, found);
+    if (!same)
+        throw Error(QStringLiteral("Ο φάκελος %1 μετακινήθηκε ή αντικαταστάθηκε, ή η διαδρομή %2 οδηγεί πια "
+                                   "αλλού, όσο γραφόταν το έγγραφο, από άλλο πρόγραμμα ή άλλον χρήστη: το "
+                                   "έγγραφο δεν γράφτηκε και δεν άλλαξε τίποτα. Ελέγξτε τον φάκελο και "
+                                   "δοκιμάστε ξανά.")
+                        .arg(quoted(folder()), quoted(path_)));
 }
 
 } // namespace office

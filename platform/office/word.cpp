@@ -7,6 +7,7 @@
 
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
+#include "read_file.h"
 #include "save_target.h"
 #include "word_blank.h"
 
@@ -84,7 +85,7 @@ Document::~Document() {
 
 ooxml::Package& Document::package() {
     if (!loaded) {
-        QByteArray bytes = ooxml::Package::readFile(path);
+        QByteArray bytes = office::readFile(path);
         loaded = closedPackages().take(path, bytes);
         if (!loaded)
             loaded = std::make_unique<ooxml::Package>(
@@ -94,12 +95,10 @@ ooxml::Package& Document::package() {
     return *loaded;
 }
 
-void Document::saveAs(const QString& fileName, ooxml::Package::Durability durability) {
-    savedAs(package().save(fileName, durability), fileName);
-}
-
-void Document::saveAs(const office::SaveTarget& target, ooxml::Package::Durability durability) {
-    savedAs(package().save(target, durability), target.path());
+void Document::saveAs(const office::SaveTarget& target, office::Durability durability) {
+    const QByteArray bytes = package().toBytes();
+    target.write(bytes, durability);
+    savedAs(bytes, target.path());
 }
 
 void Document::savedAs(QByteArray bytes, const QString& fileName) {
@@ -109,7 +108,7 @@ void Document::savedAs(QByteArray bytes, const QString& fileName) {
     dirty = false;
 }
 
-void Document::save(ooxml::Package::Durability durability) {
+void Document::save(office::Durability durability) {
     if (path.isEmpty())
         throw Error(QStringLiteral("Το έγγραφο δεν έχει αποθηκευτεί ακόμη σε αρχείο."));
     if (!dirty)
@@ -117,8 +116,7 @@ void Document::save(ooxml::Package::Durability durability) {
     if (readOnly)
         throw Error(
             QStringLiteral("Το έγγραφο %1 είναι ανοιχτό μόνο για ανάγνωση.").arg(desktop::quoted(path)));
-    fileBytes = package().save(path, durability);
-    dirty = false;
+    saveAs(office::SaveTarget(path), durability);
 }
 
 void Document::close() {
@@ -187,7 +185,7 @@ void Application::show(Document& document) {
     QString file = document.path;
     if (document.dirty || file.isEmpty()) {
         file = showingCopyPath(document.path);
-        document.package().save(file);
+        office::SaveTarget(file).write(document.package().toBytes());
     }
     if (!desktop::openForUser(file))
         throw Error(desktop::noApplicationFor(file));

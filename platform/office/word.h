@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ooxml.h"
+#include "save_target.h"
 
 namespace word {
 
@@ -110,15 +111,12 @@ public:
     Range content() { return Range(this, Range::Kind::Content); }
     Paragraphs paragraphs() { return Paragraphs(this); }
     Tables tables() { return Tables(this); }
-    // Writes the document to fileName, which becomes its own file; Flushed (as a
-    // package is saved unless told otherwise) waits for the disk.
-    void saveAs(const QString& fileName,
-                ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
-    // The same at a target resolved and checked earlier (ooxml::Package::save).
+    // Writes the document to the target (office::SaveTarget::write), whose
+    // path becomes its own file; Flushed waits for the disk.
     void saveAs(const office::SaveTarget& target,
-                ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
+                office::Durability durability = office::Durability::Flushed);
     // Writes a changed document to its own file, in the same way.
-    void save(ooxml::Package::Durability durability = ooxml::Package::Durability::Flushed);
+    void save(office::Durability durability = office::Durability::Flushed);
     // Closes the document without saving; references to it are gone.
     void close();
     // The document's package, read from its file on first use.

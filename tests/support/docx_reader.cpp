@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "package_files.h"
+
 namespace testsupport {
 
 namespace {
@@ -28,7 +30,7 @@ QString textOf(pugi::xml_node paragraph) {
 } // namespace
 
 DocxReader::DocxReader(const QString& path)
-    : package(ooxml::Package::open(path)) {}
+    : package(testsupport::packageAt(path)) {}
 
 pugi::xml_node DocxReader::bodyNode() const {
     auto& self = const_cast<DocxReader&>(*this);

@@ -6,10 +6,12 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <linux/fs.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -88,6 +90,53 @@ BindMount::BindMount(const QString& folder, const QString& at, bool readOnly, bo
 BindMount::~BindMount() {
     if (!at.isEmpty())
         ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
+}
+
+TmpfsMount::TmpfsMount(const QString& at)
+    : refusal(privateMounts()) {
+    if (!refusal.isEmpty())
+        return;
+    QDir().mkpath(at);
+    if (::mount("tmpfs", QFile::encodeName(at).constData(), "tmpfs", 0, "size=4m") != 0) {
+        refusal = QStringLiteral("no tmpfs: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    this->at = at;
+}
+
+TmpfsMount::~TmpfsMount() {
+    if (!at.isEmpty())
+        ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
+}
+
+namespace {
+
+// The capabilities that let the superuser past a file's or a folder's mode.
+constexpr unsigned overridingPermissions = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+bool capabilities(__user_cap_data_struct (&data)[2], bool set) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return ::syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+
+} // namespace
+
+PermissionsHeld::PermissionsHeld() {
+    __user_cap_data_struct data[2] = {};
+    if (!capabilities(data, false))
+        return;
+    saved = data[0].effective & overridingPermissions;
+    data[0].effective &= ~overridingPermissions;
+    if (!capabilities(data, true))
+        saved = 0;
+}
+
+PermissionsHeld::~PermissionsHeld() {
+    __user_cap_data_struct data[2] = {};
+    if (saved == 0 || !capabilities(data, false))
+        return;
+    data[0].effective |= saved;
+    capabilities(data, true);
 }
 
 } // namespace testsupport

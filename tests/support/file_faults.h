@@ -5,7 +5,7 @@
 #include <functional>
 #include <sys/resource.h>
 
-#include "platform/office/ooxml.h"
+#include "platform/office/disk_fault.h"
 
 namespace testsupport {
 
@@ -56,14 +56,44 @@ private:
     QString at;
 };
 
+// While alive, a new, empty file system of its own (a tmpfs) is mounted at
+// `at` (a folder made for it), as a share or a stick is: another device. Made
+// in this process's own mount namespace, as BindMount's; `refusal` says why it
+// could not be made.
+class TmpfsMount {
+public:
+    explicit TmpfsMount(const QString& at);
+    ~TmpfsMount();
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+    QString refusal;
+
+private:
+    QString at;
+};
+
+// While alive, this thread is held to the permissions of files and folders as
+// any user is, the superuser too (who otherwise reads, writes and lists
+// whatever is there): a folder's mode then says what the thread may do in it.
+class PermissionsHeld {
+public:
+    PermissionsHeld();
+    ~PermissionsHeld();
+    PermissionsHeld(const PermissionsHeld&) = delete;
+    PermissionsHeld& operator=(const PermissionsHeld&) = delete;
+
+private:
+    unsigned saved = 0; // the capabilities it had, when it had any to give up
+};
+
 // While alive, the disk answers each step of every save as fault says: 0 to go
 // on, an errno value to fail that step with.
 class DiskFault {
 public:
-    explicit DiskFault(std::function<int(ooxml::DiskStep step, const QString& path)> fault) {
-        ooxml::setDiskFault(std::move(fault));
+    explicit DiskFault(std::function<int(office::DiskStep step, const QString& path)> fault) {
+        office::setDiskFault(std::move(fault));
     }
-    ~DiskFault() { ooxml::setDiskFault({}); }
+    ~DiskFault() { office::setDiskFault({}); }
     DiskFault(const DiskFault&) = delete;
     DiskFault& operator=(const DiskFault&) = delete;
 };
