@@ -166,6 +166,31 @@ private slots:
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
     }
 
+    // The file took its name, but the disk did not confirm its folder: the
+    // message says the file was written, never that it was not saved.
+    void aFolderTheDiskDoesNotConfirm() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.doc"));
+        writeFile(path, earlierBytes);
+        QString said;
+        {
+            DiskFault disk([&](DiskStep step, const QString& at) {
+                return step == DiskStep::Flush && at == dir.path() ? EIO : 0;
+            });
+            try {
+                SaveTarget(path).write(newBytes);
+            } catch (const office::Unconfirmed& e) {
+                said = e.message();
+            }
+        }
+        QCOMPARE(said, QStringLiteral("Το αρχείο «%1» γράφτηκε, αλλά ο δίσκος δεν επιβεβαίωσε ότι θα μείνει στη "
+                                      "θέση του: ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα "
+                                      "εισόδου/εξόδου).")
+                           .arg(path));
+        QCOMPARE(readFile(path), newBytes);
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
+    }
+
     // Whatever ends a save before the rename, an exception of any kind
     // included, the temporary file goes with it.
     void noTemporaryFileStaysWhateverIsThrown_data() {

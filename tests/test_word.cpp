@@ -7,6 +7,7 @@
 #include "docx_reader.h"
 #include "file_contents.h"
 #include "package_files.h"
+#include "temp_folder.h"
 #include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
 #include "platform/office/word_blank.h"
@@ -387,6 +388,34 @@ private slots:
         QCOMPARE(DocxReader(recorder.opened.first()).body(), QStringList({"αλλαγμένο", ""}));
         QCOMPARE(readFile(path), before);
         QDir(QFileInfo(recorder.opened.first()).path()).removeRecursively();
+    }
+
+    // Another user of the temporary folder makes, ahead, the folders a copy to
+    // be shown could be written in, by every name this program could give
+    // them, each with a link at the copy's name to a file of this user's: the
+    // copy goes into a folder of its own, and that file stays as it was.
+    void aCopyToBeShownGoesIntoAFolderOfItsOwn() {
+        QTemporaryDir dir;
+        const testsupport::TemporaryFolder temporary;
+        const QString path = writeDocument(dir.filePath(QStringLiteral("t.doc")), paragraph("αρχικό"));
+        const QString mine = dir.filePath(QStringLiteral("δική μου.doc"));
+        const QByteArray mineBytes = "ένα έγγραφο του χρήστη";
+        testsupport::writeFile(mine, mineBytes);
+        for (int n = 1; n <= 100; ++n) {
+            const QString guessed =
+                temporary.path + QStringLiteral("/vorlux-%1-%2").arg(QCoreApplication::applicationPid()).arg(n);
+            QVERIFY(QDir().mkpath(guessed));
+            testsupport::makeLink(mine, guessed + QStringLiteral("/t.doc"));
+        }
+        desktop::Recorder recorder;
+        word::Application app;
+        app.documents().open(path).content().setText(QStringLiteral("αλλαγμένο"));
+        app.setVisible(true);
+        QCOMPARE(readFile(mine), mineBytes);
+        QCOMPARE(recorder.opened.size(), 1);
+        QVERIFY(!QFileInfo(recorder.opened.first()).isSymLink());
+        QCOMPARE(DocxReader(recorder.opened.first()).body(), QStringList({"αλλαγμένο", ""}));
+        QCOMPARE(QDir(temporary.path).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 101);
     }
 
     void unreadableDocumentsAreNamed_data() {

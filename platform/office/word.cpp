@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
 
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
+#include "office_error.h"
 #include "read_file.h"
 #include "save_target.h"
 #include "word_blank.h"
@@ -19,14 +22,19 @@ QString absolute(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// Where a document that has changed since it was saved is written to be shown.
+// Where a document that has changed since it was saved is written to be shown:
+// in a folder made new for it, never one of a name another user of the
+// temporary folder could guess and make first, with a link in it to a file of
+// this user's.
 QString showingCopyPath(const QString& path) {
-    static int shownCopies = 0;
-    const QString folder = QDir::temp().filePath(
-        QStringLiteral("vorlux-%1-%2").arg(QCoreApplication::applicationPid()).arg(++shownCopies));
-    QDir().mkpath(folder);
+    QByteArray folder = QFile::encodeName(QDir::temp().filePath(QStringLiteral("vorlux-XXXXXX")));
+    if (!::mkdtemp(folder.data())) {
+        const int error = errno;
+        throw Error(QStringLiteral("Το έγγραφο δεν γράφτηκε στον προσωρινό φάκελο %1 για να ανοίξει: %2.")
+                        .arg(desktop::quoted(QDir::tempPath()), office::failureCause(error)));
+    }
     const QString name = path.isEmpty() ? QStringLiteral("Έγγραφο.docx") : QFileInfo(path).fileName();
-    return QDir(folder).filePath(name);
+    return QFile::decodeName(folder) + u'/' + name;
 }
 
 // Packages of documents closed unchanged, each with the bytes of its file. A
@@ -185,7 +193,7 @@ void Application::show(Document& document) {
     QString file = document.path;
     if (document.dirty || file.isEmpty()) {
         file = showingCopyPath(document.path);
-        office::SaveTarget(file).write(document.package().toBytes());
+        office::SaveTarget(file, office::SaveTarget::Links::Refused).write(document.package().toBytes());
     }
     if (!desktop::openForUser(file))
         throw Error(desktop::noApplicationFor(file));
