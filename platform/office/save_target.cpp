@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <string>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -48,6 +50,17 @@ bool followable(int folder, const struct stat& link) {
         return false;
     const bool everybodys = (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH);
     return !everybodys || link.st_uid == ::geteuid() || link.st_uid == shared.st_uid;
+}
+
+// The folder the text names, opened at once where no link stands on the way
+// to it (so there is none to count or to judge), as most folders are; -1 where
+// one does, where the folder cannot be reached, or where the system cannot
+// tell: the way is then taken step by step.
+int openFolderWithoutLinks(const QByteArray& folder) {
+    open_how how{};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    return static_cast<int>(::syscall(SYS_openat2, AT_FDCWD, folder.constData(), &how, sizeof how));
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -114,8 +127,19 @@ void SaveTarget::resolve() {
 
     const QByteArray start = QFile::encodeName(path_);
     Steps steps;
-    steps.takeFirst(start);
-    startFrom(start);
+    const qsizetype slash = start.lastIndexOf('/');
+    const QByteArray folderText = slash < 0    ? QByteArray(".")
+                                  : slash == 0 ? QByteArray("/")
+                                               : start.left(slash);
+    const int direct = openFolderWithoutLinks(folderText);
+    if (direct >= 0) {
+        enter(direct);
+        written = folderText;
+        steps.takeFirst(start.mid(slash + 1));
+    } else {
+        steps.takeFirst(start);
+        startFrom(start);
+    }
     int links = 0;
     while (true) {
         const QByteArray step = steps.next();
