@@ -114,9 +114,11 @@ void SaveTarget::resolve() {
     };
     const auto startFrom = [&](const QByteArray& text) {
         const bool fromRoot = text.startsWith('/');
-        enter(::open(fromRoot ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (folderFd < 0)
-            throw NotSaved(path_, errno);
+        const int folder = ::open(fromRoot ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        const int error = errno;
+        enter(folder);
+        if (folder < 0)
+            throw NotSaved(path_, error);
         written = fromRoot ? QByteArray("/") : systemNameOf(folderFd, ".");
     };
     // A folder on the way cannot be reached.
