@@ -363,9 +363,17 @@ private slots:
         const auto programFilesBefore = program.programFiles();
 
         browse* window = testsupport::saveAsWindow(program.reports);
-        window->create_report->click();
-        session.settle();
+        int writes = 0;
+        {
+            testsupport::DiskFault disk([&](office::DiskStep step, const QString&) {
+                writes += step == office::DiskStep::Write;
+                return 0;
+            });
+            window->create_report->click();
+            session.settle();
+        }
 
+        QCOMPARE(writes, 0); // refused before anything of the report is built
         QCOMPARE(session.messages.shown.size(), 1);
         QCOMPARE(
             session.messages.shown.front().text,

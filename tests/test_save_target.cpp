@@ -13,6 +13,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "failure_of.h"
 #include "file_contents.h"
 #include "file_faults.h"
 #include "platform/office/disk_fault.h"
@@ -24,6 +25,7 @@ using office::DiskStep;
 using office::Durability;
 using office::SaveTarget;
 using testsupport::DiskFault;
+using testsupport::failureOf;
 using testsupport::filesIn;
 using testsupport::makeLink;
 using testsupport::readFile;
@@ -76,15 +78,6 @@ public:
 private:
     mode_t saved;
 };
-
-QString messageOf(const std::function<void()>& save) {
-    try {
-        save();
-    } catch (const office::Error& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -148,7 +141,7 @@ private slots:
         }
 
         const QStringList filesBefore = filesIn(dir.path());
-        const QString said = messageOf([&] { SaveTarget(path).write(newBytes); });
+        const QString said = failureOf([&] { SaveTarget(path).write(newBytes); });
         QCOMPARE(said, QStringLiteral("Το αρχείο «%1» δεν αποθηκεύτηκε: %2").arg(path, cause));
         limit.reset();
         readOnly.reset();
@@ -183,10 +176,11 @@ private slots:
                 said = e.message();
             }
         }
-        QCOMPARE(said, QStringLiteral("Το αρχείο «%1» γράφτηκε, αλλά ο δίσκος δεν επιβεβαίωσε ότι θα μείνει στη "
-                                      "θέση του: ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα "
-                                      "εισόδου/εξόδου).")
-                           .arg(path));
+        QCOMPARE(said,
+                 QStringLiteral("Το αρχείο «%1» γράφτηκε, αλλά ο δίσκος δεν επιβεβαίωσε ότι θα μείνει στη "
+                                "θέση του: ο δίσκος δεν ολοκλήρωσε την εγγραφή (σφάλμα "
+                                "εισόδου/εξόδου).")
+                     .arg(path));
         QCOMPARE(readFile(path), newBytes);
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("report.doc")});
     }
@@ -304,7 +298,7 @@ private slots:
                     writeFile(path, theirs); // after every check, right before the rename
                 return 0;
             });
-            said = messageOf([&] { target.write(newBytes); });
+            said = failureOf([&] { target.write(newBytes); });
         }
         QCOMPARE(said,
                  QStringLiteral("Στη θέση του αρχείου «%1» μπήκε, όσο γραφόταν το έγγραφο, άλλο αρχείο ή "
@@ -373,7 +367,7 @@ private slots:
             QCOMPARE(systemError, ELOOP);
         }
 
-        const QString said = messageOf([&] { SaveTarget(path).write(newBytes); });
+        const QString said = failureOf([&] { SaveTarget(path).write(newBytes); });
         if (written) {
             QCOMPARE(said, QString());
             QCOMPARE(readFile(dir.filePath(QStringLiteral("real/x.doc"))), newBytes);
@@ -437,7 +431,7 @@ private slots:
             path = dir.filePath(QStringLiteral("λέξεις/perigrafh.doc"));
         }
 
-        const QString said = messageOf([&] { SaveTarget(path, SaveTarget::Links::Refused).write(newBytes); });
+        const QString said = failureOf([&] { SaveTarget(path, SaveTarget::Links::Refused).write(newBytes); });
 
         QCOMPARE(readFile(users), earlierBytes);
         if (atName == "link") {
@@ -487,7 +481,7 @@ private slots:
                 }
                 return 0;
             });
-            said = messageOf([&] { SaveTarget(path).write(newBytes); });
+            said = failureOf([&] { SaveTarget(path).write(newBytes); });
         }
         QCOMPARE(said,
                  QStringLiteral("Ο φάκελος «%1» μετακινήθηκε ή αντικαταστάθηκε, ή η διαδρομή «%2» οδηγεί "
@@ -547,7 +541,7 @@ private slots:
         }
         const QStringList before = filesIn(dir.path());
 
-        const QString shown = messageOf([&] { office::checkSave(path, office::Installation{}); });
+        const QString shown = failureOf([&] { office::checkSave(path, office::Installation{}); });
 
         QCOMPARE(shown, said.replace(QStringLiteral("{path}"), path));
         QCOMPARE(filesIn(dir.path()), before);

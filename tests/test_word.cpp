@@ -5,14 +5,16 @@
 #include <QTemporaryDir>
 
 #include "docx_reader.h"
+#include "failure_of.h"
 #include "file_contents.h"
 #include "package_files.h"
-#include "temp_folder.h"
 #include "platform/desktop/desktop.h"
 #include "platform/office/word.h"
 #include "platform/office/word_blank.h"
+#include "temp_folder.h"
 
 using testsupport::DocxReader;
+using testsupport::failureOf;
 
 using testsupport::readFile;
 
@@ -94,15 +96,6 @@ QString writeRichSource(const QString& path) {
     }
     testsupport::savePackage(package, path);
     return path;
-}
-
-template <class F> QString failureOf(F&& f) {
-    try {
-        f();
-    } catch (const word::Error& e) {
-        return e.message();
-    }
-    return QString();
 }
 
 } // namespace
@@ -403,7 +396,8 @@ private slots:
         testsupport::writeFile(mine, mineBytes);
         for (int n = 1; n <= 100; ++n) {
             const QString guessed =
-                temporary.path + QStringLiteral("/vorlux-%1-%2").arg(QCoreApplication::applicationPid()).arg(n);
+                temporary.path +
+                QStringLiteral("/vorlux-%1-%2").arg(QCoreApplication::applicationPid()).arg(n);
             QVERIFY(QDir().mkpath(guessed));
             testsupport::makeLink(mine, guessed + QStringLiteral("/t.doc"));
         }

@@ -448,7 +448,7 @@ bool Package::readable() const {
 
 QByteArray Package::toBytes() const {
     // Serialised parts must outlive the archive until it is closed. A package
-    // that open() would refuse is never written: once on disk it could not be
+    // that fromBytes() would refuse is never written: once on disk it could not be
     // read again, by this program or by the next.
     std::vector<QByteArray> contents;
     contents.reserve(parts.size());

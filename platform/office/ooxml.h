@@ -8,7 +8,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
 #include <pugixml.hpp>
 #include <vector>
@@ -77,7 +76,7 @@ public:
     // The first part that source relates to with this type, or empty.
     QString relatedPart(const QString& source, const QString& type) const;
 
-    // Whether open() would take the package as it now stands: no part larger
+    // Whether fromBytes() would take the package as it now stands: no part larger
     // than 256 MB, and not 256 MB together. toBytes() refuses any other.
     bool readable() const;
     // The package as a zip file's bytes, to be written (office::SaveTarget).
@@ -86,7 +85,7 @@ public:
 private:
     struct Part;
     Part* find(const QString& name) const;
-    // Whether the parts as they now stand keep within what open() takes; their
+    // Whether the parts as they now stand keep within what fromBytes() takes; their
     // bytes, in order, into contents when given.
     bool serialisedWithinBounds(std::vector<QByteArray>* contents) const;
     std::vector<std::unique_ptr<Part>> parts;

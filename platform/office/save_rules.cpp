@@ -159,11 +159,12 @@ void refuseDataFolder(const SaveTarget& target, const Installation& installation
 // one may write it, or this user may not. On a disk that is read-only as a
 // whole, the disk is what stops it, and another name would not help.
 void refuseReadOnly(const SaveTarget& target, const struct stat& file) {
-    const bool writable = (file.st_mode & 0222) != 0 &&
-                          ::faccessat(target.folderDescriptor(), target.name().constData(), W_OK, 0) == 0;
-    if (!writable && errno == EROFS)
+    int error = (file.st_mode & 0222) == 0 ? EACCES : 0;
+    if (error == 0 && ::faccessat(target.folderDescriptor(), target.name().constData(), W_OK, 0) != 0)
+        error = errno;
+    if (error == EROFS)
         throw NotSaved(target.path(), EROFS);
-    if (!writable)
+    if (error != 0)
         throw refusal(target.path(),
                       "Το αρχείο %1 είναι μόνο για ανάγνωση και δεν αντικαθίσταται. Δώστε άλλο "
                       "όνομα ή επιλέξτε άλλο φάκελο.");

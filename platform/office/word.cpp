@@ -1,15 +1,14 @@
 // Applications, their documents and the documents' files.
 #include "word.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
 
+#include "office_error.h"
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/file_names.h"
-#include "office_error.h"
 #include "read_file.h"
 #include "save_target.h"
 #include "word_blank.h"

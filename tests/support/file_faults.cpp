@@ -70,43 +70,40 @@ QString privateMounts() {
 
 } // namespace
 
-BindMount::BindMount(const QString& folder, const QString& at, bool readOnly, bool withItsMounts)
-    : refusal(privateMounts()) {
+Mount::Mount()
+    : refusal(privateMounts()) {}
+
+Mount::~Mount() {
+    if (!at.isEmpty())
+        ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
+}
+
+bool Mount::mount(const char* source, const QString& at, const char* type, unsigned long flags,
+                  const char* options) {
     if (!refusal.isEmpty())
-        return;
+        return false;
     QDir().mkpath(at);
-    const QByteArray from = QFile::encodeName(folder);
-    const QByteArray to = QFile::encodeName(at);
-    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND | (withItsMounts ? MS_REC : 0), nullptr) !=
-        0) {
-        refusal = QStringLiteral("no bind mount: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return;
+    if (::mount(source, QFile::encodeName(at).constData(), type, flags, options) != 0) {
+        refusal =
+            QStringLiteral("no %1 mount: %2")
+                .arg(QString::fromLatin1(type ? type : "bind"), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
     }
     this->at = at;
-    if (readOnly && ::mount(nullptr, to.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+    return true;
+}
+
+BindMount::BindMount(const QString& folder, const QString& at, bool readOnly, bool withItsMounts) {
+    const QByteArray from = QFile::encodeName(folder);
+    if (!mount(from.constData(), at, nullptr, MS_BIND | (withItsMounts ? MS_REC : 0)))
+        return;
+    if (readOnly && ::mount(nullptr, QFile::encodeName(at).constData(), nullptr,
+                            MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
         refusal = QStringLiteral("no read-only mount: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-BindMount::~BindMount() {
-    if (!at.isEmpty())
-        ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
-}
-
-TmpfsMount::TmpfsMount(const QString& at)
-    : refusal(privateMounts()) {
-    if (!refusal.isEmpty())
-        return;
-    QDir().mkpath(at);
-    if (::mount("tmpfs", QFile::encodeName(at).constData(), "tmpfs", 0, "size=4m") != 0) {
-        refusal = QStringLiteral("no tmpfs: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return;
-    }
-    this->at = at;
-}
-
-TmpfsMount::~TmpfsMount() {
-    if (!at.isEmpty())
-        ::umount2(QFile::encodeName(at).constData(), MNT_DETACH);
+TmpfsMount::TmpfsMount(const QString& at) {
+    mount("tmpfs", at, "tmpfs", 0, "size=4m");
 }
 
 namespace {

@@ -38,38 +38,40 @@ private:
     rlimit saved;
 };
 
-// While alive, `folder` is seen at `at` too (a folder made for it), as a bind
-// mount shows it, read-only there when asked, with the mounts inside it when
-// asked: a second route to the same files that no link explains. Made in a
-// mount namespace of this process's own, so nobody else sees it and it is gone
-// with the process. `refusal` says why it could not be made (it needs the
+// A file system mounted at a folder while the object lives, in a mount
+// namespace of this process's own, so nobody else sees it and it is gone with
+// the process. `refusal` says why it could not be mounted (it needs the
 // superuser); empty when it was.
-class BindMount {
+class Mount {
 public:
-    BindMount(const QString& folder, const QString& at, bool readOnly = false, bool withItsMounts = false);
-    ~BindMount();
-    BindMount(const BindMount&) = delete;
-    BindMount& operator=(const BindMount&) = delete;
+    ~Mount();
+    Mount(const Mount&) = delete;
+    Mount& operator=(const Mount&) = delete;
     QString refusal;
+
+protected:
+    Mount();
+    // Mounts at `at` (made for it) as the system's mount() is told; false when refused.
+    bool mount(const char* source, const QString& at, const char* type, unsigned long flags,
+               const char* options = nullptr);
 
 private:
     QString at;
 };
 
+// While alive, `folder` is seen at `at` too, as a bind mount shows it,
+// read-only there when asked, with the mounts inside it when asked: a second
+// route to the same files that no link explains.
+class BindMount : public Mount {
+public:
+    BindMount(const QString& folder, const QString& at, bool readOnly = false, bool withItsMounts = false);
+};
+
 // While alive, a new, empty file system of its own (a tmpfs) is mounted at
-// `at` (a folder made for it), as a share or a stick is: another device. Made
-// in this process's own mount namespace, as BindMount's; `refusal` says why it
-// could not be made.
-class TmpfsMount {
+// `at`, as a share or a stick is: another device.
+class TmpfsMount : public Mount {
 public:
     explicit TmpfsMount(const QString& at);
-    ~TmpfsMount();
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-    QString refusal;
-
-private:
-    QString at;
 };
 
 // While alive, this thread is held to the permissions of files and folders as
